@@ -1,0 +1,46 @@
+// The care run: frame pictures in the pet box, one per tick of tmrMove, behind
+// the covers that keep the buttons from being used meanwhile.
+#include "frame_table.h"
+#include "interaction/action_kind.h"
+#include "needs/need_clock.h"
+#include "window/conversions.h"
+#include "window/frm_form.h"
+#include "window/runtime_error.h"
+
+void frmForm::PrepareForMove() {
+    imgHideBut->show();
+    imgHideImg->show();
+    tmrMove->setInterval(kMoveIntervalMs);
+}
+
+void frmForm::StopMove() {
+    imgHideBut->hide();
+    imgHideImg->hide();
+    imgStatic_Click();
+    tmrMove->setInterval(0);
+    tmrM->setInterval(kNeedClockIntervalMs);
+    FrameCounter = 0;
+}
+
+void frmForm::tmrMove_Timer() {
+    try {
+        const FramePlan* plan = framePlanFor(ActionKind);
+        if (!plan)
+            return;
+        if (plan->readsChoice && (ChoiceIndex < 0 || ChoiceIndex >= kChoiceCount))
+            return;
+        // Advanced first, so that a frame that fails to load still moves the run on.
+        FrameCounter = addChecked16(FrameCounter, 1);
+        if (FrameCounter == plan->endingTick) {
+            StopMove();
+            return;
+        }
+        if (FrameCounter >= 1 && FrameCounter <= plan->frames) {
+            picMain->setPicture(loadPicture(frameFileName(ActionKind, ChoiceIndex, FrameCounter)));
+            if (beepsAfterFrame(ActionKind, ChoiceIndex, FrameCounter))
+                runtime_.beep();
+        }
+    } catch (const RuntimeError& error) {
+        runtime_.showErrorReport(error);
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "pet_record.h"
+
+#include <QString>
+
+// The pet file's name in the picture folder.
+inline const QString kPetFileName = QStringLiteral("Pets.pets");
+
+// Reads the record from the file; a file that is missing, unreadable or short
+// is a run-time error.
+PetRecord readPetFile(const QString& path);
+
+// Replaces the file with the record, all or nothing: the new record is written
+// beside the old file and put in its place only when it is complete on disk.
+// A missing folder or a write-protected file is a run-time error, and the old
+// file stays as it was.
+void writePetFile(const QString& path, const PetRecord& record);
+
+// Keeps a copy of the file as "<path>.bak" before it is replaced by a window
+// that could not read it. A backup already there is kept: it is the older,
+// readable pet, and a second failed start must not overwrite it with the
+// blank pet the first one saved.
+void keepPetFileBackup(const QString& path);

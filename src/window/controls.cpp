@@ -1,0 +1,160 @@
+#include "controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// The bold 8.25-point face the window was laid out for, at 96 dpi: 11 px.
+QFont labelFont() {
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    return font;
+}
+
+void takeMouse(QWidget* widget) {
+    widget->setMouseTracking(true);
+    widget->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+} // namespace
+
+Label::Label(QWidget* parent, const QString& text, int left, int top)
+    : QLabel(parent), autoSize_(true) {
+    setFont(labelFont());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    setPalette(palette);
+    setMargin(0);
+    setIndent(0);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    takeMouse(this);
+    move(left, top);
+    setText(text);
+}
+
+Label::Label(QWidget* parent, const QString& text, int left, int top, int width, int height)
+    : Label(parent, text, left, top) {
+    autoSize_ = false;
+    setGeometry(left, top, width, height);
+}
+
+void Label::setText(const QString& text) {
+    QLabel::setText(text);
+    refit();
+    if (!spokenCaption_.isEmpty())
+        setAccessibleName(spokenCaption_ + QStringLiteral(": ") + text);
+}
+
+void Label::setSpokenCaption(const QString& caption) {
+    spokenCaption_ = caption;
+    setAccessibleName(spokenCaption_ + QStringLiteral(": ") + text());
+}
+
+void Label::refit() {
+    if (autoSize_)
+        resize(fontMetrics().boundingRect(text()).width() + 1, fontMetrics().height());
+}
+
+void Label::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit mouseMoved();
+}
+void Label::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+void Label::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+Image::Image(QWidget* parent, int left, int top, int width, int height) : QWidget(parent) {
+    takeMouse(this);
+    setGeometry(left, top, width, height);
+}
+
+void Image::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    if (!picture_.isNull())
+        resize(picture_.size());
+    update();
+}
+
+void Image::paintEvent(QPaintEvent*) {
+    if (!picture_.isNull())
+        QPainter(this).drawPixmap(0, 0, picture_);
+}
+
+void Image::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit mouseMoved();
+}
+
+void Image::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void Image::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit clicked();
+}
+
+// The second press of a double click is no new click, as on the system the
+// window was made for.
+void Image::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+PictureBox::PictureBox(QWidget* parent, int left, int top, int width, int height,
+                       const QColor& background)
+    : QWidget(parent), background_(background) {
+    takeMouse(this);
+    setGeometry(left, top, width, height);
+}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), background_);
+    if (!picture_.isNull())
+        painter.drawPixmap(0, 0, picture_);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit mouseMoved();
+}
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+FormTimer::FormTimer(QObject* parent, int interval) : QObject(parent) {
+    connect(&timer_, &QTimer::timeout, this, &FormTimer::tick);
+    setInterval(interval);
+}
+
+void FormTimer::setInterval(int ms) {
+    interval_ = ms;
+    if (ms > 0)
+        timer_.start(ms);
+    else
+        timer_.stop();
+}

@@ -1,0 +1,199 @@
+#include "frm_form.h"
+
+#include "conversions.h"
+#include "needs/need_clock.h"
+
+#include <QAccessible>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QPainter>
+
+namespace {
+
+constexpr int kClientWidth = 282;
+constexpr int kClientHeight = 281;
+// Where the window was laid out to open on the screen.
+constexpr QPoint kDesignPosition(187, 162);
+
+QPixmap builtinPicture(const char* name) {
+    return QPixmap(QStringLiteral(":/builtin/%1.png").arg(QLatin1String(name)));
+}
+
+Image* button(QWidget* parent, const char* name, int top, HintTarget hint, const char* word) {
+    auto* image = new Image(parent, 8, top, 80, 23);
+    image->setObjectName(QLatin1String(name));
+    image->setPicture(builtinPicture(name));
+    image->setAccessibleName(QString::fromUtf8(word));
+    image->setAccessibleDescription(hintFor(hint));
+    return image;
+}
+
+Label* label(QWidget* parent, const char* name, const char* text, int left, int top) {
+    auto* created = new Label(parent, QString::fromUtf8(text), left, top);
+    created->setObjectName(QLatin1String(name));
+    return created;
+}
+
+Image* image(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* created = new Image(parent, left, top, width, height);
+    created->setObjectName(QLatin1String(name));
+    return created;
+}
+
+} // namespace
+
+frmForm::frmForm(PlatformServices& services, QWidget* parent)
+    : QWidget(parent), runtime_(services) {
+    setWindowTitle(QStringLiteral("Pet"));
+    QIcon icon;
+    for (const char* size : {"icon", "icon-48", "icon-64", "icon-128", "icon-256"})
+        icon.addPixmap(builtinPicture(size));
+    setWindowIcon(icon);
+    setFixedSize(kClientWidth, kClientHeight);
+    move(kDesignPosition);
+    setMouseTracking(true);
+    createControls();
+    connectHandlers();
+}
+
+// Qt stacks a later sibling above an earlier one, so the controls are made
+// from the bottom of the table up, and the picture boxes, which lie above
+// everything placed directly on the window, last.
+void frmForm::createControls() {
+    tmrMove = new FormTimer(this, 0);
+    tmrM = new FormTimer(this, kNeedClockIntervalMs);
+
+    imgEat = button(this, "imgEat", 136, HintTarget::EatButton, "Кушать");
+    imgDrink = button(this, "imgDrink", 160, HintTarget::DrinkButton, "Пить");
+    imgPlay = button(this, "imgPlay", 184, HintTarget::PlayButton, "Играть");
+    imgSleep = button(this, "imgSleep", 208, HintTarget::SleepButton, "Спать");
+    imgTreat = button(this, "imgTreat", 232, HintTarget::TreatButton, "Лечить");
+    lblSTR = new Label(this, QString(), 11, 256, 257, 17);
+    lblSTR->setObjectName(QStringLiteral("lblSTR"));
+    imgStatic = button(this, "imgStatic", 112, HintTarget::DataButton, "Данные");
+    lbllAge = label(this, "lbllAge", "Возраст:", 40, 96);
+    lblaD = label(this, "lblaD", "0", 104, 96);
+    lblaD->setSpokenCaption(QStringLiteral("Возраст"));
+    imgHideBut = image(this, "imgHideBut", 0, 88, 89, 193);
+    imgHideBut->hide();
+    imgHideImg = image(this, "imgHideImg", 0, 0, 281, 89);
+    imgHideImg->hide();
+
+    picMain = new PictureBox(this, 96, 112, 170, 142, Qt::white);
+    picMain->setObjectName(QStringLiteral("picMain"));
+    picMain->setAccessibleName(QStringLiteral("Питомец"));
+    picS = new PictureBox(this, 11, 11, 257, 65, QColor(0, 255, 255));
+    picS->setObjectName(QStringLiteral("picS"));
+
+    imgS3 = image(picS, "imgS3", 192, 0, 65, 65);
+    imgS2 = image(picS, "imgS2", 128, 0, 65, 65);
+    imgS1 = image(picS, "imgS1", 64, 0, 65, 65);
+    imgS0 = image(picS, "imgS0", 0, 0, 65, 65);
+    for (Image* choice : choiceImages())
+        choice->hide();
+    lblW1 = label(picS, "lblW1", "Голод:", 32, 8);
+    lblSH = label(picS, "lblSH", "0", 88, 8);
+    lblW2 = label(picS, "lblW2", "Жажда:", 32, 24);
+    lblSD = label(picS, "lblSD", "0", 88, 24);
+    lblW3 = label(picS, "lblW3", "Настроение:", 128, 8);
+    lblSI = label(picS, "lblSI", "0", 208, 8);
+    lblW4 = label(picS, "lblW4", "Сонливость:", 128, 24);
+    lblSS = label(picS, "lblSS", "0", 208, 24);
+    lblW5 = label(picS, "lblW5", "Здоровье:", 128, 40);
+    lblSHe = label(picS, "lblSHe", "0", 208, 40);
+    lblSH->setSpokenCaption(QStringLiteral("Голод"));
+    lblSD->setSpokenCaption(QStringLiteral("Жажда"));
+    lblSI->setSpokenCaption(QStringLiteral("Настроение"));
+    lblSS->setSpokenCaption(QStringLiteral("Сонливость"));
+    lblSHe->setSpokenCaption(QStringLiteral("Здоровье"));
+}
+
+void frmForm::connectHandlers() {
+    connect(tmrM, &FormTimer::tick, this,
+            [this] { runtime_.handleTick(*tmrM, [this] { tmrM_Timer(); }); });
+    connect(tmrMove, &FormTimer::tick, this,
+            [this] { runtime_.handleTick(*tmrMove, [this] { tmrMove_Timer(); }); });
+
+    const std::pair<Image*, void (frmForm::*)()> clicks[] = {
+        {imgEat, &frmForm::imgEat_Click},     {imgDrink, &frmForm::imgDrink_Click},
+        {imgPlay, &frmForm::imgPlay_Click},   {imgSleep, &frmForm::imgSleep_Click},
+        {imgTreat, &frmForm::imgTreat_Click}, {imgStatic, &frmForm::imgStatic_Click},
+    };
+    for (const auto& [control, handler] : clicks)
+        connect(control, &Image::clicked, this, [this, handler] { onEvent(handler); });
+
+    const auto choices = choiceImages();
+    for (qint16 n = 0; n < qint16(choices.size()); ++n)
+        connect(choices[n], &Image::clicked, this,
+                [this, n] { runtime_.handleEvent([this, n] { imgS_Click(n); }); });
+
+    const auto hintOn = [this](auto* control, HintTarget target) {
+        connect(control, &std::remove_pointer_t<decltype(control)>::mouseMoved, this,
+                [this, target] { runtime_.handleEvent([this, target] { showHint(target); }); });
+    };
+    hintOn(imgEat, HintTarget::EatButton);
+    hintOn(imgDrink, HintTarget::DrinkButton);
+    hintOn(imgPlay, HintTarget::PlayButton);
+    hintOn(imgSleep, HintTarget::SleepButton);
+    hintOn(imgTreat, HintTarget::TreatButton);
+    hintOn(imgStatic, HintTarget::DataButton);
+    hintOn(lblSH, HintTarget::HungerValue);
+    hintOn(lblSD, HintTarget::ThirstValue);
+    hintOn(lblSI, HintTarget::MoodValue);
+    hintOn(lblSS, HintTarget::SleepinessValue);
+    hintOn(lblSHe, HintTarget::HealthValue);
+    hintOn(lblaD, HintTarget::AgeValue);
+    hintOn(lbllAge, HintTarget::AgeCaption);
+    hintOn(lblSTR, HintTarget::StatusLine);
+    hintOn(picMain, HintTarget::Pet);
+}
+
+void frmForm::onEvent(void (frmForm::*handler)()) {
+    runtime_.handleEvent([this, handler] { (this->*handler)(); });
+}
+
+void frmForm::load() {
+    onEvent(&frmForm::Form_Load);
+}
+
+QString frmForm::picturePath(const QString& fileName) const {
+    return AppFolder + QStringLiteral("G/") + fileName;
+}
+
+QPixmap frmForm::loadPicture(const QString& fileName) const {
+    return runtime_.loadPicture(picturePath(fileName));
+}
+
+Label* frmForm::needLabel(Need need) const {
+    const std::array<Label*, kNeedCount> labels = {lblSH, lblSD, lblSI, lblSS, lblSHe};
+    return labels[needIndex(need)];
+}
+
+double frmForm::needValue(Need need) const {
+    return numericValue(needLabel(need)->text());
+}
+
+void frmForm::setNeed(Need need, double value) {
+    needLabel(need)->setText(decimalText(value));
+}
+
+void frmForm::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void frmForm::paintEvent(QPaintEvent*) {
+    if (!picture_.isNull())
+        QPainter(this).drawPixmap(0, 0, picture_);
+}
+
+void frmForm::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    runtime_.handleEvent([this] { showHint(HintTarget::WindowSurface); });
+}
+
+// Closing is never refused; a program that has ended saves nothing.
+void frmForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    onEvent(&frmForm::Form_Unload);
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "controls.h"
+#include "form_runtime.h"
+#include "interaction/hints.h"
+#include "needs/need.h"
+
+#include <QWidget>
+#include <array>
+
+struct CareEffect;
+struct PetRecord;
+
+// The pet's one window. Its controls and five form-level variables are the
+// whole state of the program; the handlers that work on them live beside the
+// rules they apply: start-up and saving in pet/, the need clock and the care
+// outcomes in needs/, the buttons, the choice panel and the hints in
+// interaction/, the care run in animation/.
+class frmForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmForm(PlatformServices& services, QWidget* parent = nullptr);
+
+    // The window-load event: start-up, before the window is first shown.
+    void load();
+    FormRuntime& runtime() { return runtime_; }
+
+    // Controls, in the stacking order of the window (earlier lies above).
+    FormTimer* tmrMove;
+    PictureBox* picS;
+    Label* lblSHe;
+    Label* lblW5;
+    Label* lblSS;
+    Label* lblW4;
+    Label* lblSI;
+    Label* lblW3;
+    Label* lblSD;
+    Label* lblW2;
+    Label* lblSH;
+    Label* lblW1;
+    Image* imgS0;
+    Image* imgS1;
+    Image* imgS2;
+    Image* imgS3;
+    FormTimer* tmrM;
+    PictureBox* picMain;
+    Image* imgHideImg;
+    Image* imgHideBut;
+    Label* lblaD;
+    Label* lbllAge;
+    Image* imgStatic;
+    Label* lblSTR;
+    Image* imgTreat;
+    Image* imgSleep;
+    Image* imgPlay;
+    Image* imgDrink;
+    Image* imgEat;
+
+    // Form-level variables.
+    QString AppFolder;
+    qint16 IdleFrame = 0;
+    qint16 ActionKind = 0;
+    qint16 ChoiceIndex = 0;
+    qint16 FrameCounter = 0;
+
+    const QPixmap& picture() const { return picture_; }
+
+    // Helpers over the controls.
+    QString picturePath(const QString& fileName) const;
+    QPixmap loadPicture(const QString& fileName) const;
+    Label* needLabel(Need need) const;
+    double needValue(Need need) const;
+    void setNeed(Need need, double value);
+    std::array<Image*, 4> choiceImages() const { return {imgS0, imgS1, imgS2, imgS3}; }
+    std::array<Label*, 10> panelLabels() const {
+        return {lblW1, lblW2, lblW3, lblW4, lblW5, lblSH, lblSD, lblSI, lblSS, lblSHe};
+    }
+
+    // Start-up and saving (pet/).
+    void Form_Load();
+    void Form_Unload();
+
+    // Need clock and care outcomes (needs/).
+    void tmrM_Timer();
+    void imgS_Click(qint16 n);
+
+    // Action menu, choice panel and hover hints (interaction/).
+    void imgEat_Click();
+    void imgDrink_Click();
+    void imgPlay_Click();
+    void imgSleep_Click();
+    void imgTreat_Click();
+    void imgStatic_Click();
+    void imagsSVisT();
+    void imagsSVisF();
+    void lblsSVisT();
+    void lblsSVisF();
+    void showHint(HintTarget target);
+
+    // Care animation (animation/).
+    void PrepareForMove();
+    void StopMove();
+    void tmrMove_Timer();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    void onEvent(void (frmForm::*handler)());
+
+    // Start-up's steps, each run inside its error trap.
+    void startUp();
+    void showStoredPet(const PetRecord& pet);
+    void showStoredNeeds(const PetRecord& pet);
+    void applyDaysAway(int daysAway);
+    void announceOldAge();
+    void announceNeglect();
+    void writeFreshPet();
+
+    // Buttons that offer four options.
+    void offerChoices(qint16 actionKind);
+    // The pet's answer in the status line.
+    void answer(const QString& text);
+    void applyCareEffect(const CareEffect& effect);
+    void startSleepMove();
+
+    void setPicture(const QPixmap& picture);
+
+    FormRuntime runtime_;
+    QPixmap picture_;
+};
