@@ -5,32 +5,78 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace {
 
-// The rename that replaced the file is only durable once the folder is synced.
-void syncFolderOf(const QString& path) {
-#ifdef Q_OS_UNIX
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+RuntimeError writeError(const QString& path, const QString& reason) {
+    return RuntimeError(
+        QStringLiteral("Не удалось записать файл питомца «%1»: %2.").arg(path, reason));
+}
+
+QString systemReason() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Every byte or an error: a short write (a full disk, a size limit) must never
+// pass for a complete record.
+bool writeAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+// The new pet file keeps the old one's permissions; a first one gets the usual.
+mode_t petFileMode(const QByteArray& path) {
+    struct stat old {};
+    if (::stat(path.constData(), &old) == 0)
+        return old.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+void syncFolder(const QByteArray& folder) {
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
-#else
-    Q_UNUSED(path);
-#endif
 }
 
-RuntimeError writeError(const QString& path, const QString& reason) {
-    return RuntimeError(
-        QStringLiteral("Не удалось записать файл питомца «%1»: %2.").arg(path, reason));
+// Writes a temporary file beside the pet file, syncs it, and renames it over
+// the old one, so that the file on disk is always one whole record.
+void replaceAtomically(const QString& path, const QByteArray& bytes) {
+    const QByteArray target = QFile::encodeName(path);
+    QByteArray temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        throw writeError(path, systemReason());
+    const bool written =
+        ::fchmod(fd, petFileMode(target)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const QString reason = written ? QString() : systemReason();
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temporary.constData(), target.constData()) != 0) {
+        const QString why = reason.isEmpty() ? systemReason() : reason;
+        ::unlink(temporary.constData());
+        throw writeError(path, why);
+    }
+    syncFolder(QFile::encodeName(QFileInfo(path).absolutePath()));
 }
 
 } // namespace
@@ -50,20 +96,11 @@ void writePetFile(const QString& path, const PetRecord& record) {
     const QFileInfo info(path);
     if (!info.dir().exists())
         throw writeError(path, QStringLiteral("нет папки %1").arg(info.absolutePath()));
-    // Writing beside the file would get round a protection the user set on it.
-    if (info.exists() && !info.isWritable())
+    // Writing beside the file would get round a protection the user set on it,
+    // even for a user whom the system lets write anything.
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner)))
         throw writeError(path, QStringLiteral("файл защищён от записи"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw writeError(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw writeError(path, reason);
-    }
-    if (!file.commit())
-        throw writeError(path, file.errorString());
-    syncFolderOf(path);
+    replaceAtomically(path, bytes);
 }
 
 void keepPetFileBackup(const QString& path) {

@@ -1,0 +1,187 @@
+#include "pet/pet_record.h"
+#include "window/runtime_error.h"
+
+#include <QBuffer>
+#include <QStringEncoder>
+#include <QTest>
+
+namespace {
+
+QByteArray cp1251(const QString& text) {
+    return QStringEncoder("windows-1251").encode(text);
+}
+
+QStringList fields(const PetRecord& r) {
+    return {r.PetName, r.AgeDays, r.SavedOn, r.Hunger, r.Thirst, r.Mood, r.Sleepiness, r.Health};
+}
+
+// Counts what the reader takes from the device, to see that it stops early.
+class CountingBuffer : public QBuffer {
+public:
+    using QBuffer::QBuffer;
+    qint64 taken = 0;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const qint64 n = QBuffer::readData(data, maxSize);
+        taken += qMax<qint64>(n, 0);
+        return n;
+    }
+};
+
+} // namespace
+
+class PetRecordTest : public QObject {
+    Q_OBJECT
+private slots:
+    void readsItems_data();
+    void readsItems();
+    void failsBeforeTheEighthItem_data();
+    void failsBeforeTheEighthItem();
+    void freshPetOfPetIs45Bytes();
+    void roundTrips_data();
+    void roundTrips();
+    void nameWithQuoteDoesNotSurvive();
+    void unencodableNameIsAnError();
+    void overlongItemIsAnError();
+    void stopsReadingAfterTheEighthItem();
+    void bytesOutsideTheCodePageAreAnError();
+};
+
+void PetRecordTest::readsItems_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList fresh = {"Pet", "0", "00.00.0000", "5", "5", "5", "0", "10"};
+    QTest::newRow("one line, CR LF")
+        << QByteArray("\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\"10\"\r\n") << fresh;
+    QTest::newRow("no line end")
+        << QByteArray("\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\"10\"") << fresh;
+    QTest::newRow("LF only") << QByteArray(
+                                    "\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\"10\"\n")
+                             << fresh;
+    QTest::newRow("several lines")
+        << QByteArray("\"Pet\",\"0\"\r\n\"00.00.0000\"\r\n\"5\",\"5\",\"5\"\r\n\"0\",\"10\"\r\n")
+        << fresh;
+    QTest::newRow("one item per line, blank lines")
+        << QByteArray("\"Pet\"\r\n\r\n0\r\n00.00.0000\r\n5\r\n5\r\n5\r\n0\r\n10\r\n") << fresh;
+    QTest::newRow("further lines ignored")
+        << QByteArray("\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\"10\"\r\n\"Old\","
+                      "\"9\"\r\nrubbish")
+        << fresh;
+    QTest::newRow("unquoted items") << QByteArray("Pet,0,00.00.0000,5,5,5,0,10\r\n") << fresh;
+    QTest::newRow("spaces before items skipped")
+        << QByteArray("  \"Pet\", \"0\",\t\"00.00.0000\",  5,5,5,0,10") << fresh;
+    QTest::newRow("comma inside quotes")
+        << QByteArray("\"Pet, the cat\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\"10\"")
+        << QStringList{"Pet, the cat", "0", "00.00.0000", "5", "5", "5", "0", "10"};
+    QTest::newRow("text after closing quote skipped")
+        << QByteArray("\"Pet\"xyz,\"0\"  ,\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\"10\"") << fresh;
+    QTest::newRow("quoted line end kept")
+        << QByteArray("\"Two\r\nlines\",0,00.00.0000,5,5,5,0,10")
+        << QStringList{"Two\r\nlines", "0", "00.00.0000", "5", "5", "5", "0", "10"};
+    QTest::newRow("empty item between commas")
+        << QByteArray("\"\",,00.00.0000,5,5,5,0,10")
+        << QStringList{"", "", "00.00.0000", "5", "5", "5", "0", "10"};
+    QTest::newRow("negative and two-digit needs")
+        << QByteArray("\"Pet\",\"4\",\"06.12.2026\",\"-2\",\"13\",\"-10\",\"11\",\"-1\"\r\n")
+        << QStringList{"Pet", "4", "06.12.2026", "-2", "13", "-10", "11", "-1"};
+    QTest::newRow("Windows-1251 name")
+        << (cp1251("\"Уголёк\"") + "," + "0,00.00.0000,5,5,5,0,10")
+        << QStringList{"Уголёк", "0", "00.00.0000", "5", "5", "5", "0", "10"};
+    QTest::newRow("unclosed quote at the end")
+        << QByteArray("Pet,0,00.00.0000,5,5,5,0,\"10")
+        << QStringList{"Pet", "0", "00.00.0000", "5", "5", "5", "0", "10"};
+}
+
+void PetRecordTest::readsItems() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    QCOMPARE(fields(parsePetRecord(bytes)), expected);
+}
+
+void PetRecordTest::failsBeforeTheEighthItem_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("seven items") << QByteArray(
+        "\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\"\r\n");
+    QTest::newRow("seven items and a trailing comma")
+        << QByteArray("\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",");
+    QTest::newRow("only line ends") << QByteArray("\r\n\r\n\n\n");
+    QTest::newRow("one quote") << QByteArray("\"");
+}
+
+void PetRecordTest::failsBeforeTheEighthItem() {
+    QFETCH(QByteArray, bytes);
+    try {
+        parsePetRecord(bytes);
+        QFAIL("a short file was read as a whole record");
+    } catch (const RuntimeError& error) {
+        QVERIFY2(error.description().contains(QStringLiteral("кончился раньше времени")),
+                 qPrintable(error.description()));
+    }
+}
+
+void PetRecordTest::freshPetOfPetIs45Bytes() {
+    const QByteArray bytes = petRecordBytes(freshPetRecord(QStringLiteral("Pet")));
+    QCOMPARE(bytes, QByteArray("\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\"10\"\r\n"));
+    QCOMPARE(bytes.size(), 45);
+}
+
+void PetRecordTest::roundTrips_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Latin") << QStringLiteral("Pet");
+    QTest::newRow("Cyrillic with ё") << QStringLiteral("Уголёк");
+    QTest::newRow("comma and spaces") << QStringLiteral("Мурка, 2 года");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("all of Windows-1251's letters")
+        << QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуфхцчшщъыьэюя№");
+}
+
+void PetRecordTest::roundTrips() {
+    QFETCH(QString, name);
+    const PetRecord record{name, "17", "06.12.2026", "-3", "12", "0", "10", "-1"};
+    QCOMPARE(parsePetRecord(petRecordBytes(record)), record);
+}
+
+void PetRecordTest::nameWithQuoteDoesNotSurvive() {
+    const PetRecord record{"Кот \"Бегемот\"", "1", "06.12.2026", "1", "2", "3", "4", "5"};
+    QVERIFY(parsePetRecord(petRecordBytes(record)) != record);
+}
+
+void PetRecordTest::unencodableNameIsAnError() {
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, petRecordBytes(freshPetRecord(QStringLiteral("猫"))));
+}
+
+void PetRecordTest::overlongItemIsAnError() {
+    QByteArray bytes = "\"" + QByteArray(kLongestPetField + 1, 'a') + "\",0,00.00.0000,5,5,5,0,10";
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, parsePetRecord(bytes));
+    // One just within the limit is read.
+    bytes = "\"" + QByteArray(kLongestPetField, 'a') + "\",0,00.00.0000,5,5,5,0,10";
+    QCOMPARE(parsePetRecord(bytes).PetName.size(), kLongestPetField);
+}
+
+void PetRecordTest::stopsReadingAfterTheEighthItem() {
+    QByteArray bytes = "\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\"10\"\r\n";
+    bytes += QByteArray(10 * 1024 * 1024, 'x');
+    CountingBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QCOMPARE(readPetRecord(buffer).Health, QStringLiteral("10"));
+    QVERIFY2(buffer.taken <= 64 * 1024, qPrintable(QString::number(buffer.taken)));
+}
+
+void PetRecordTest::bytesOutsideTheCodePageAreAnError() {
+    // 0x98 is the one byte Windows-1251 leaves without a character.
+    const QByteArray bytes = "\"P\x98t\",0,00.00.0000,5,5,5,0,10";
+    bool failed = false;
+    try {
+        parsePetRecord(bytes);
+    } catch (const RuntimeError&) {
+        failed = true;
+    }
+    // Either way no crash; if the converter maps the byte, it must map it back.
+    if (!failed)
+        QCOMPARE(petRecordBytes(parsePetRecord(bytes)).left(5), QByteArray("\"P\x98t\""));
+}
+
+QTEST_GUILESS_MAIN(PetRecordTest)
+#include "pet_record_test.moc"

@@ -1,0 +1,160 @@
+#include "pet/pet_file.h"
+#include "support/pet_window.h"
+#include "window/runtime_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Lets the process write at most `bytes` bytes into any one file while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+};
+
+} // namespace
+
+class SavingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void closingWritesWhatTheWindowShows();
+    void freshPetGetsTodaysDate();
+    void runPastMidnightAddsNoAge();
+    void longerOldFileLeavesNoTail();
+    void missingPetFileIsCreatedAsPet();
+    void damagedFileIsKeptBeforeItIsReplaced();
+    void secondFailedStartKeepsTheFirstBackup();
+    void failedWriteLeavesTheOldFileWhole();
+    void writeProtectedFileIsNotReplaced();
+    void missingFolderIsReportedAndNotCreated();
+};
+
+void SavingTest::closingWritesWhatTheWindowShows() {
+    PetWindow pet(petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10"));
+    frmForm& form = pet.open();
+    form.lblSH->setText("-2");
+    form.lblSD->setText("14");
+    pet.close();
+    QCOMPARE(pet.folder.petFileBytes(),
+             cp1251(petLine("Уголёк", "5", "07.12.2026", "-2", "14", "3", "3", "8")));
+}
+
+void SavingTest::freshPetGetsTodaysDate() {
+    PetWindow pet(petLine("Pet", "0", "00.00.0000", "5", "5", "5", "0", "10"));
+    pet.open();
+    pet.close();
+    QCOMPARE(pet.folder.petFileBytes(),
+             QByteArray("\"Pet\",\"0\",\"07.12.2026\",\"5\",\"5\",\"5\",\"0\",\"10\"\r\n"));
+}
+
+void SavingTest::runPastMidnightAddsNoAge() {
+    PetWindow pet(petLine("Pet", "4", "07.12.2026", "5", "5", "5", "0", "10"), QDate(2026, 12, 7));
+    pet.open();
+    pet.services.setToday(QDate(2026, 12, 8));
+    pet.close();
+    QCOMPARE(pet.folder.petFileBytes(),
+             cp1251(petLine("Pet", "4", "08.12.2026", "5", "5", "5", "0", "10")));
+}
+
+void SavingTest::longerOldFileLeavesNoTail() {
+    PetWindow pet(petLine("Pet", "0", "00.00.0000", "5", "5", "5", "0", "10") +
+                  QString(500, QLatin1Char('x')) + "\r\nmore lines\r\n");
+    pet.open();
+    pet.close();
+    QCOMPARE(pet.folder.petFileBytes(),
+             cp1251(petLine("Pet", "0", "07.12.2026", "5", "5", "5", "0", "10")));
+}
+
+void SavingTest::missingPetFileIsCreatedAsPet() {
+    PetWindow pet{QString()};
+    pet.open();
+    QCOMPARE(pet.services.boxes().size(), 1);
+    pet.close();
+    QCOMPARE(pet.folder.petFileBytes(),
+             cp1251(petLine("Pet", "0", "07.12.2026", "0", "0", "0", "0", "0")));
+    QVERIFY(!QFile::exists(pet.folder.petFilePath() + ".bak"));
+}
+
+// A healthy pet must survive a start that failed for another reason.
+void SavingTest::damagedFileIsKeptBeforeItIsReplaced() {
+    const QString healthy = petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10");
+    PetWindow pet(healthy);
+    pet.folder.removePicture("Bg.gif");
+    pet.open();
+    QCOMPARE(pet.services.boxes().size(), 1);
+    pet.close();
+    QFile backup(pet.folder.petFilePath() + ".bak");
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), cp1251(healthy));
+    QCOMPARE(pet.folder.petFileBytes(),
+             cp1251(petLine("Pet", "0", "07.12.2026", "0", "0", "0", "0", "0")));
+}
+
+void SavingTest::secondFailedStartKeepsTheFirstBackup() {
+    const QString healthy = petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10");
+    PetWindow pet(healthy);
+    pet.folder.removePicture("Bg.gif");
+    for (int run = 0; run < 2; ++run) {
+        ScriptedServices services(pet.folder.path());
+        frmForm form(services);
+        form.load();
+        form.close();
+    }
+    QFile backup(pet.folder.petFilePath() + ".bak");
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), cp1251(healthy));
+}
+
+void SavingTest::failedWriteLeavesTheOldFileWhole() {
+    const QString old = petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10");
+    PetWindow pet(old);
+    frmForm& form = pet.open();
+    form.setWindowTitle(QString(200, QChar(0x0416)));
+    {
+        FileSizeLimit limit(64);
+        pet.close();
+    }
+    QCOMPARE(pet.services.boxes().size(), 1);
+    QVERIFY(pet.services.boxes()[0].text.startsWith(
+        "Ошибка в программе! Не удалось записать файл питомца"));
+    QCOMPARE(pet.folder.petFileBytes(), cp1251(old));
+    QCOMPARE(QDir(pet.folder.pictureFolder()).entryList({"Pets.pets*"}, QDir::Files | QDir::Hidden),
+             QStringList{"Pets.pets"});
+}
+
+void SavingTest::writeProtectedFileIsNotReplaced() {
+    const QString old = petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10");
+    PetWindow pet(old);
+    pet.open();
+    QFile::setPermissions(pet.folder.petFilePath(), QFile::ReadOwner | QFile::ReadGroup);
+    pet.close();
+    QCOMPARE(pet.services.boxes().size(), 1);
+    QVERIFY(pet.services.boxes()[0].text.contains("защищён от записи"));
+    QCOMPARE(pet.folder.petFileBytes(), cp1251(old));
+}
+
+void SavingTest::missingFolderIsReportedAndNotCreated() {
+    PetWindow pet(petLine("Pet", "0", "00.00.0000", "5", "5", "5", "0", "10"));
+    pet.open();
+    QDir(pet.folder.pictureFolder()).removeRecursively();
+    pet.close();
+    QCOMPARE(pet.services.boxes().size(), 1);
+    QVERIFY(pet.services.boxes()[0].text.contains("нет папки"));
+    QVERIFY(!QDir(pet.folder.pictureFolder()).exists());
+}
+
+QTEST_MAIN(SavingTest)
+#include "saving_test.moc"

@@ -1,0 +1,81 @@
+#include "window/conversions.h"
+#include "window/runtime_error.h"
+
+#include <QTest>
+
+class ConversionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void numericValue_data();
+    void numericValue();
+    void notANumber_data();
+    void notANumber();
+    void decimalText_data();
+    void decimalText();
+    void checkedAddition();
+    void errorOutlivesItsText();
+};
+
+void ConversionsTest::numericValue_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("whole") << "7" << 7.0;
+    QTest::newRow("negative") << "-2" << -2.0;
+    QTest::newRow("spaces around") << " 5 " << 5.0;
+    QTest::newRow("plus sign") << "+3" << 3.0;
+    QTest::newRow("decimal comma") << "2,5" << 2.5;
+    QTest::newRow("decimal point") << "2.5" << 2.5;
+}
+
+void ConversionsTest::numericValue() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(::numericValue(text), value);
+}
+
+void ConversionsTest::notANumber_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("word") << "пять";
+    QTest::newRow("number and word") << "5 кг";
+    QTest::newRow("inf") << "inf";
+    QTest::newRow("nan") << "nan";
+    QTest::newRow("too big") << "1e999";
+}
+
+void ConversionsTest::notANumber() {
+    QFETCH(QString, text);
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, ::numericValue(text));
+}
+
+void ConversionsTest::decimalText_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("five") << 5.0 << "5";
+    QTest::newRow("ten") << 10.0 << "10";
+    QTest::newRow("negative") << -2.0 << "-2";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("fraction, Russian style") << 3.5 << "3,5";
+}
+
+void ConversionsTest::decimalText() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(::decimalText(value), text);
+    QCOMPARE(::numericValue(text), value);
+}
+
+void ConversionsTest::checkedAddition() {
+    QCOMPARE(addChecked16(2, 1), qint16(3));
+    QCOMPARE(addChecked16(32766, 1), qint16(32767));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, addChecked16(32767, 1));
+}
+
+void ConversionsTest::errorOutlivesItsText() {
+    const RuntimeError error(QStringLiteral("Файл не найден"));
+    const RuntimeError copy = error;
+    QCOMPARE(QString::fromUtf8(copy.what()), QStringLiteral("Файл не найден"));
+}
+
+QTEST_GUILESS_MAIN(ConversionsTest)
+#include "conversions_test.moc"

@@ -1,0 +1,86 @@
+#include "support/pet_window.h"
+
+namespace {
+
+const QString kPet = petLine("Уголёк", "4", "00.00.0000", "5", "5", "5", "0", "10");
+
+// A user who takes a while to read each box, as a real one does: the event
+// loop runs on while the box is open.
+class SlowReader : public ScriptedServices {
+public:
+    using ScriptedServices::ScriptedServices;
+    std::function<void()> whileOpen;
+    int messageBox(const QString& text, int style, const QString& title) override {
+        QTest::qWait(1100);
+        if (whileOpen)
+            whileOpen();
+        return ScriptedServices::messageBox(text, style, title);
+    }
+};
+
+} // namespace
+
+class FormRuntimeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void untrappedErrorStopsOnlyItsHandler();
+    void ticksWaitWhileABoxIsOpen();
+    void endedProgramHandlesNothingMore();
+};
+
+// A missing choice picture: one report, the window runs on and still saves.
+void FormRuntimeTest::untrappedErrorStopsOnlyItsHandler() {
+    PetWindow pet(kPet);
+    frmForm& form = pet.open();
+    pet.folder.removePicture("f2.gif");
+    pet.clickOn(form.imgEat);
+    QCOMPARE(pet.services.boxes().size(), 1);
+    QCOMPARE(pet.services.boxes()[0].title, QStringLiteral("Ошибка"));
+    QVERIFY(pet.services.boxes()[0].text.contains("f2.gif"));
+    QVERIFY(!pet.services.ended());
+    // The steps before the failing load took effect, the later ones did not.
+    QCOMPARE(form.ActionKind, qint16(0));
+    QVERIFY(form.imgS1->isVisibleTo(&form));
+    QVERIFY(form.tmrM->isTicking());
+    pet.clickOn(form.imgStatic);
+    QVERIFY(form.lblSH->isVisibleTo(&form));
+    pet.close();
+    QVERIFY(pet.folder.petFileBytes().contains("07.12.2026"));
+}
+
+// The need clock ticks every 500 ms; a report that stays open for 1.1 s must
+// not let it run inside the handler that raised the report.
+void FormRuntimeTest::ticksWaitWhileABoxIsOpen() {
+    ProgramFolder folder;
+    folder.writePetFile(kPet);
+    folder.removePicture("f2.gif");
+    SlowReader services(folder.path());
+    frmForm form(services);
+    form.load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const qint16 before = form.IdleFrame;
+    qint16 duringBox = -1;
+    services.whileOpen = [&] { duringBox = form.IdleFrame; };
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, QPoint(48, 147));
+    QCOMPARE(services.boxes().size(), 1);
+    QCOMPARE(duringBox, before);
+    // The held tick comes once, right after the handler.
+    QCOMPARE(form.IdleFrame, qint16((before + 1) % 3));
+}
+
+void FormRuntimeTest::endedProgramHandlesNothingMore() {
+    PetWindow pet(kPet);
+    frmForm& form = pet.open();
+    pet.folder.removePicture("p1.gif");
+    form.tmrM->tickNow();
+    QVERIFY(pet.services.ended());
+    const QString status = form.lblSTR->text();
+    pet.moveOver(form.imgEat);
+    pet.clickOn(form.imgEat);
+    QCOMPARE(form.lblSTR->text(), status);
+    QVERIFY(form.imgS0->isHidden());
+}
+
+QTEST_MAIN(FormRuntimeTest)
+#include "form_runtime_test.moc"
