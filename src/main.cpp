@@ -1,3 +1,4 @@
+#include "pet/pet_lock.h"
 #include "window/desktop_services.h"
 #include "window/frm_form.h"
 
@@ -5,7 +6,13 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("pet"));
     DesktopServices services;
+    const PetLock lock(services.programFolder() + QStringLiteral("/G"));
+    if (lock.heldElsewhere()) {
+        services.messageBox(kPetAlreadyOpenText, kStyleExclamationOk, kPetAlreadyOpenTitle);
+        return 1;
+    }
     frmForm form(services);
     services.setDialogParent(&form);
     form.load();
