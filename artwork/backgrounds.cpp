@@ -50,7 +50,7 @@ QImage window() {
     // Frames around the top panel and around the pet's room.
     woodFrame(p, QRectF(7, 7, 266, 73), 6);
     p.fillRect(QRectF(11, 11, 257, 65), ink::roomDeep);
-    woodFrame(p, QRectF(92, 108, 178, 147.5), 5);
+    woodFrame(p, QRectF(93, 109, 176, 146), 4);
     p.fillRect(QRectF(96, 112, 170, 142), ink::wall);
 
     // A little shelf beside the age, with a plant and a fish bowl.

@@ -1,0 +1,283 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+QString picture(const QString& name) {
+    return QDir(QStringLiteral(PET_PICTURE_DIR)).filePath(name);
+}
+
+QImage load(const QString& name) {
+    QImageReader reader(picture(name), "gif");
+    return reader.read().convertToFormat(QImage::Format_RGB32);
+}
+
+QStringList sequence(const QString& prefix, int frames) {
+    QStringList out;
+    for (int f = 0; f < frames; ++f)
+        out << prefix + QString::number(f);
+    return out;
+}
+
+// Every sequence the window plays, frame by frame.
+QList<QStringList> sequences() {
+    QList<QStringList> out;
+    for (int o = 0; o < 4; ++o) {
+        for (const char* family : {"pfM", "pdM", "pgM"})
+            out << sequence(QString::fromLatin1(family) + QString::number(o), 4);
+        out << sequence(QStringLiteral("pHeM") + QString::number(o), 2);
+    }
+    out << sequence(QStringLiteral("pSSM0"), 3);
+    return out;
+}
+
+double luminance(QRgb c) {
+    auto lin = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
+}
+
+double meanLuminance(const QImage& image) {
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += luminance(image.pixel(x, y));
+    return sum / (image.width() * image.height());
+}
+
+int countPixels(const QImage& image, const std::function<bool(QRgb)>& match) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += match(image.pixel(x, y)) ? 1 : 0;
+    return n;
+}
+
+bool isFur(QRgb c) {
+    return qRed(c) < 50 && qGreen(c) < 50 && qBlue(c) < 60;
+}
+bool isEyeYellow(QRgb c) {
+    return qRed(c) > 230 && qGreen(c) > 190 && qBlue(c) < 110;
+}
+
+} // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyPictureHasItsNameAndSize_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("Bg.gif") << QStringLiteral("Bg.gif") << QSize(282, 281);
+        QTest::newRow("BgUP.gif") << QStringLiteral("BgUP.gif") << QSize(257, 65);
+        QStringList pet = {"p0.gif", "p1.gif", "p2.gif"};
+        for (const QStringList& sequence : sequences())
+            for (const QString& frame : sequence)
+                pet << frame + QStringLiteral(".gif");
+        for (const QString& n : pet)
+            QTest::newRow(qPrintable(n)) << n << QSize(170, 142);
+        QStringList choices = {"sl0.gif"};
+        for (const char* family : {"f", "d", "pl", "t"})
+            for (int i = 0; i < 4; ++i)
+                choices << QString::fromLatin1(family) + QString::number(i) + ".gif";
+        for (const QString& n : choices)
+            QTest::newRow(qPrintable(n)) << n << QSize(65, 65);
+    }
+
+    void everyPictureHasItsNameAndSize() {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QImageReader reader(picture(name));
+        QCOMPARE(reader.format(), QByteArray("gif"));
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(image.size(), size);
+    }
+
+    void theWholeSetIsThere() {
+        const QStringList files =
+            QDir(QStringLiteral(PET_PICTURE_DIR)).entryList({"*.gif"}, QDir::Files);
+        QCOMPARE(files.size(), 81);
+    }
+
+    void framesOfASequenceAllDiffer_data() {
+        QTest::addColumn<QStringList>("frames");
+        for (const QStringList& sequence : sequences())
+            QTest::newRow(qPrintable(sequence.first())) << sequence;
+    }
+
+    // Every frame must show motion, and none may look like the idle pet.
+    void framesOfASequenceAllDiffer() {
+        QFETCH(QStringList, frames);
+        QList<QImage> idle;
+        for (int i = 0; i < 3; ++i)
+            idle << load(QStringLiteral("p%1.gif").arg(i));
+        QList<QImage> images;
+        for (const QString& f : frames)
+            images << load(f + QStringLiteral(".gif"));
+        for (int i = 0; i < images.size(); ++i) {
+            QVERIFY(!images[i].isNull());
+            for (int j = i + 1; j < images.size(); ++j)
+                QVERIFY2(images[i] != images[j], qPrintable(frames[i] + " == " + frames[j]));
+            for (const QImage& p : idle)
+                QVERIFY2(images[i] != p, qPrintable(frames[i] + " repeats an idle picture"));
+        }
+    }
+
+    void choicesOfOneActionDiffer_data() {
+        QTest::addColumn<QString>("family");
+        for (const char* f : {"f", "d", "pl", "t"})
+            QTest::newRow(f) << QString::fromLatin1(f);
+    }
+
+    void choicesOfOneActionDiffer() {
+        QFETCH(QString, family);
+        QList<QImage> images;
+        for (int i = 0; i < 4; ++i)
+            images << load(family + QString::number(i) + QStringLiteral(".gif"));
+        for (int i = 0; i < 4; ++i)
+            for (int j = i + 1; j < 4; ++j)
+                QVERIFY2(images[i] != images[j],
+                         qPrintable(QStringLiteral("%1%2 == %1%3").arg(family).arg(i).arg(j)));
+    }
+
+    void idlePetIsTheBlackCatAndBlinks() {
+        const QImage open = load(QStringLiteral("p0.gif")), blink = load(QStringLiteral("p1.gif"));
+        const int area = open.width() * open.height();
+        QVERIFY(countPixels(open, isFur) > area / 8);
+        const int eyesOpen = countPixels(open, isEyeYellow);
+        const int eyesShut = countPixels(blink, isEyeYellow);
+        QVERIFY2(eyesOpen > 200, qPrintable(QString::number(eyesOpen)));
+        QVERIFY2(eyesShut < eyesOpen / 4, qPrintable(QString::number(eyesShut)));
+    }
+
+    void theLightGoesOutForSleep() {
+        const double lit = meanLuminance(load(QStringLiteral("pSSM00.gif")));
+        QVERIFY(meanLuminance(load(QStringLiteral("pSSM01.gif"))) < lit / 3);
+        QVERIFY(meanLuminance(load(QStringLiteral("pSSM02.gif"))) < lit / 3);
+    }
+
+    // White bold labels sit on these areas: they must keep a contrast of at
+    // least 4.5 : 1 against the brightest pixel underneath.
+    void labelAreasAreDarkEnough_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("area");
+        QTest::newRow("panel left column") << "BgUP.gif" << QRect(QPoint(32, 8), QPoint(100, 37));
+        QTest::newRow("panel right column") << "BgUP.gif" << QRect(QPoint(128, 8), QPoint(220, 53));
+        QTest::newRow("age") << "Bg.gif" << QRect(QPoint(40, 96), QPoint(125, 109));
+        QTest::newRow("status line") << "Bg.gif" << QRect(QPoint(11, 256), QPoint(268, 273));
+    }
+
+    void labelAreasAreDarkEnough() {
+        QFETCH(QString, name);
+        QFETCH(QRect, area);
+        const QImage image = load(name);
+        double brightest = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                brightest = std::max(brightest, luminance(image.pixel(x, y)));
+        const double contrast = 1.05 / (brightest + 0.05);
+        QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("contrast %1").arg(contrast)));
+    }
+
+    void builtinPicturesAreLinkedIn_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("icon") << ":/builtin/icon.png" << QSize(32, 32);
+        for (int s : {48, 64, 128, 256})
+            QTest::newRow(qPrintable(QStringLiteral("icon-%1").arg(s)))
+                << QStringLiteral(":/builtin/icon-%1.png").arg(s) << QSize(s, s);
+        for (const char* b : {"imgStatic", "imgEat", "imgDrink", "imgPlay", "imgSleep", "imgTreat"})
+            QTest::newRow(b) << QStringLiteral(":/builtin/%1.png").arg(QString::fromLatin1(b))
+                             << QSize(80, 23);
+    }
+
+    void builtinPicturesAreLinkedIn() {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        QVERIFY(QFile::exists(path));
+        const QImage image(path);
+        QCOMPARE(image.size(), size);
+        QVERIFY(!image.hasAlphaChannel());
+        QVERIFY(image.depth() >= 24);
+    }
+
+    void iconShowsTheCatOnGreen() {
+        const QImage icon =
+            QImage(QStringLiteral(":/builtin/icon.png")).convertToFormat(QImage::Format_RGB32);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31)}) {
+            const QColor c = icon.pixelColor(corner);
+            QVERIFY(c.green() > c.red() + 60 && c.green() > c.blue() + 40);
+        }
+        QVERIFY(countPixels(icon, isFur) > 120);
+        QVERIFY(countPixels(icon, isEyeYellow) >= 6);
+        QVERIFY(countPixels(icon, [](QRgb c) {
+                    return qRed(c) > 220 && qGreen(c) > 110 && qGreen(c) < 180 && qBlue(c) > 130;
+                }) >= 1);
+    }
+
+    void buttonsAreGreenWithAWhiteWord_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* b : {"imgStatic", "imgEat", "imgDrink", "imgPlay", "imgSleep", "imgTreat"})
+            QTest::newRow(b) << QString::fromLatin1(b);
+    }
+
+    void buttonsAreGreenWithAWhiteWord() {
+        QFETCH(QString, name);
+        const QImage button = QImage(QStringLiteral(":/builtin/%1.png").arg(name))
+                                  .convertToFormat(QImage::Format_RGB32);
+        const int face = countPixels(button, [](QRgb c) { return c == qRgb(0x00, 0x9f, 0x60); });
+        QVERIFY(face > 80 * 23 / 2);
+        // The word is white, inside the bevel, and not cut at the sides.
+        const int white = countPixels(button, [](QRgb c) { return c == qRgb(255, 255, 255); });
+        QVERIFY2(white > 40, qPrintable(QString::number(white)));
+        for (int y = 0; y < 23; ++y)
+            for (int x : {0, 1, 2, 3, 76, 77, 78, 79})
+                QVERIFY(qRed(button.pixel(x, y)) < 200);
+    }
+
+    // Two runs into fresh folders give the same bytes as each other and as
+    // the build's own pictures.
+    void generatorIsReproducible() {
+        QTemporaryDir first, second;
+        for (QTemporaryDir* dir : {&first, &second}) {
+            QProcess run;
+            run.start(QStringLiteral(PET_ARTWORK_TOOL),
+                      {dir->filePath("G"), dir->filePath("builtin"), dir->filePath("sheet.png")});
+            QVERIFY(run.waitForFinished(120000));
+            QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+            QVERIFY2(run.exitCode() == 0, run.readAllStandardError().constData());
+        }
+        const QList<QPair<QString, QString>> folders = {
+            {"G", QStringLiteral(PET_PICTURE_DIR)}, {"builtin", QStringLiteral(PET_BUILTIN_DIR)}};
+        int compared = 0;
+        for (const auto& [sub, built] : folders) {
+            const QStringList files = QDir(first.filePath(sub)).entryList(QDir::Files);
+            QCOMPARE(files, QDir(second.filePath(sub)).entryList(QDir::Files));
+            for (const QString& f : files) {
+                QFile a(first.filePath(sub + "/" + f)), b(second.filePath(sub + "/" + f)),
+                    c(QDir(built).filePath(f));
+                QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) &&
+                        c.open(QIODevice::ReadOnly));
+                const QByteArray bytes = a.readAll();
+                QVERIFY2(bytes == b.readAll(), qPrintable(f));
+                QVERIFY2(bytes == c.readAll(), qPrintable(f + " differs from the build"));
+                ++compared;
+            }
+        }
+        QCOMPARE(compared, 81 + 11);
+    }
+};
+
+QTEST_MAIN(PicturesTest)
+#include "test_pictures.moc"
