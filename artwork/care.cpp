@@ -9,8 +9,8 @@ namespace {
 
 constexpr double actionScale = 0.86;
 const QPointF catSpot{62, floorY};
-const QPointF propSpot{124, floorY - 20};
-constexpr double propSize = 46;
+const QPointF propSpot{122, floorY - 24};
+constexpr double propSize = 52;
 
 QImage scene(RoomLight light, Switch lightSwitch, const std::function<void(QPainter&)>& draw) {
     QImage image = canvas(petWidth, petHeight, ink::wall);
@@ -47,6 +47,7 @@ void sparkles(QPainter& p, QPointF around, int frame) {
 // The head's movements while eating or drinking from something on the floor.
 struct Bite {
     double amount;
+    double lean;
     QPointF headShift;
     double tilt;
     Eyes eyes;
@@ -58,11 +59,13 @@ struct Bite {
 Pictures eating() {
     const Prop foods[] = {Prop::Fish, Prop::Sausage, Prop::CatFood, Prop::Cake};
     const Bite steps[] = {
-        {1.0, {0, 0}, 0, Eyes::Open, Mouth::Smile, {1, 0.6}, 0.6},
-        {0.66, {26, 30}, 22, Eyes::Happy, Mouth::Open, {1, 1}, -0.3},
-        {0.33, {10, 10}, 8, Eyes::Happy, Mouth::Chew, {0, 0}, 0.9},
-        {0.0, {0, -2}, -6, Eyes::Happy, Mouth::Lick, {0, 0}, -0.6},
+        {1.0, 0, {0, 0}, 0, Eyes::Open, Mouth::Smile, {1, 0.6}, -0.6},
+        {0.66, 10, {31, 26}, -12, Eyes::Happy, Mouth::Open, {1, 1}, -0.8},
+        {0.33, 4, {12, 6}, -4, Eyes::Happy, Mouth::Chew, {0, 0}, -0.5},
+        {0.0, 0, {0, -2}, -6, Eyes::Happy, Mouth::Lick, {0, 0}, -0.6},
     };
+    // How much further down or up the head goes to reach each food.
+    const QPointF reach[] = {{0, 10}, {0, 8}, {0, 4}, {-2, -4}};
     Pictures out;
     for (int option = 0; option < 4; ++option) {
         for (int frame = 0; frame < 4; ++frame) {
@@ -71,7 +74,9 @@ Pictures eating() {
                            scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
                                drawProp(p, foods[option], propSpot, propSize, b.amount);
                                CatPose pose = actionPose();
-                               pose.headShift = b.headShift;
+                               const bool down = b.lean > 0;
+                               pose.lean = b.lean;
+                               pose.headShift = b.headShift + (down ? reach[option] : QPointF());
                                pose.headTilt = b.tilt;
                                pose.eyes = b.eyes;
                                pose.mouth = b.mouth;
@@ -100,11 +105,14 @@ Pictures eating() {
 Pictures drinking() {
     const Prop drinks[] = {Prop::Milk, Prop::Water, Prop::Juice, Prop::Cocoa};
     const Bite steps[] = {
-        {1.0, {0, 0}, 0, Eyes::Open, Mouth::Smile, {1, 0.6}, 0.5},
-        {0.7, {26, 26}, 20, Eyes::Closed, Mouth::Lap, {1, 1}, -0.4},
-        {0.4, {24, 32}, 24, Eyes::Happy, Mouth::Lap, {1, 1}, 0.7},
-        {0.1, {0, -2}, -5, Eyes::Happy, Mouth::Lick, {0, 0}, -0.5},
+        {1.0, 0, {0, 0}, 0, Eyes::Open, Mouth::Smile, {1, 0.6}, -0.6},
+        {0.7, 10, {30, 22}, -12, Eyes::Closed, Mouth::Lap, {1, 1}, -0.8},
+        {0.4, 12, {32, 28}, -16, Eyes::Happy, Mouth::Lap, {1, 1}, -0.4},
+        {0.1, 0, {0, -2}, -5, Eyes::Happy, Mouth::Lick, {0, 0}, -0.5},
     };
+    const QPointF reach[] = {{-6, 14}, {0, 10}, {2, -8}, {0, 0}};
+    // Where the tongue meets each drink, for the splashes.
+    const QPointF surface[] = {{108, 118}, {122, 106}, {124, 88}, {121, 94}};
     const QColor moustache[] = {ink::white, QColor(0x8e, 0xd0, 0xff), ink::orange,
                                 QColor(0x7a, 0x46, 0x24)};
     Pictures out;
@@ -115,7 +123,9 @@ Pictures drinking() {
                            scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
                                drawProp(p, drinks[option], propSpot, propSize, b.amount);
                                CatPose pose = actionPose();
-                               pose.headShift = b.headShift;
+                               const bool down = b.lean > 0;
+                               pose.lean = b.lean;
+                               pose.headShift = b.headShift + (down ? reach[option] : QPointF());
                                pose.headTilt = b.tilt;
                                pose.eyes = b.eyes;
                                pose.mouth = b.mouth;
@@ -126,13 +136,15 @@ Pictures drinking() {
                                if (frame == 1 || frame == 2) {
                                    // Splashes where the tongue meets the drink.
                                    for (int i = 0; i < 3; ++i)
-                                       drawDrop(p,
-                                                QPointF(98 + i * 7 + frame * 2, 80 - (i % 2) * 6),
-                                                5, moustache[option]);
+                                       drawDrop(
+                                           p,
+                                           surface[option] +
+                                               QPointF(6 + i * 6, -8 - (i % 2) * 5 - frame * 2),
+                                           4, moustache[option == 0 ? 1 : option]);
                                }
                                if (frame == 3) {
                                    // A drop of the drink left on the lip.
-                                   fillEllipse(p, QPointF(64.5, 74), 4, 1.8, moustache[option]);
+                                   fillEllipse(p, QPointF(60.5, 74.5), 4.4, 1.8, moustache[option]);
                                    const bool delight = option != 1;
                                    hearts(p, delight ? 2 : 1, QPointF(98, 30));
                                }

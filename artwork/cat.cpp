@@ -44,16 +44,16 @@ void drawEye(QPainter& p, double side, const Face& face) {
     case Eyes::Sleepy:
     case Eyes::Wide: {
         const bool wide = face.eyes == Eyes::Wide;
-        const double rx = wide ? 11.5 : 10.5, ry = wide ? 13 : 11.5;
+        const double rx = wide ? 12.5 : 11.5, ry = wide ? 13.5 : 12.5;
         fillEllipse(p, e, rx + 1.3, ry + 1.3, ink::eyeRim);
         fillEllipse(p, e, rx, ry, ink::eyeYellow);
         const QPointF look(face.look.x() * 3.6, face.look.y() * 3.6);
         if (wide) {
             fillEllipse(p, e + look, 3.6, 4.4, ink::pupil);
         } else {
-            fillEllipse(p, e + look, 6, 8.6, ink::pupil);
+            fillEllipse(p, e + look, 7, 9.6, ink::pupil);
         }
-        fillEllipse(p, e + look * 0.6 + QPointF(-3.4, -4.6), 3.1, 3.1, ink::white);
+        fillEllipse(p, e + look * 0.6 + QPointF(-3.6, -4.8), 3.6, 3.6, ink::white);
         fillEllipse(p, e + look * 0.6 + QPointF(3.2, 3.6), 1.5, 1.5, ink::white);
         if (face.eyes == Eyes::Sleepy) {
             QPainterPath eye;
@@ -212,6 +212,9 @@ void drawCat(QPainter& p, const CatPose& pose) {
     p.translate(pose.at);
     p.scale(pose.scale, pose.scale);
     p.translate(0, -pose.lift);
+    p.translate(0, -8);
+    p.rotate(pose.lean);
+    p.translate(0, 8);
 
     // Tail first: it lies behind the body and swings from the right haunch.
     const double t = pose.tail;
@@ -244,8 +247,10 @@ void drawCat(QPainter& p, const CatPose& pose) {
     drawLeg(p, QPointF(-10, -42), QPointF(-10, -6) + pose.leftPaw);
     drawLeg(p, QPointF(10, -42), QPointF(10, -6) + pose.rightPaw);
 
-    p.translate(QPointF(0, -80) + pose.headShift);
+    // A big head on a small body: that is what makes the cat a kitten.
+    p.translate(QPointF(0, -82) + pose.headShift);
     p.rotate(pose.headTilt);
+    p.scale(1.1, 1.1);
     drawHead(p, Face{pose.eyes, pose.look, pose.mouth, pose.blush});
     p.restore();
 }

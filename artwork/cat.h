@@ -40,6 +40,7 @@ struct CatPose {
     QPointF leftPaw{0, 0};  // offset of the viewer's left front paw
     QPointF rightPaw{0, 0}; // offset of the viewer's right front paw
     double lift = 0;        // the whole cat rises (a jump or a flinch)
+    double lean = 0;        // degrees, the whole cat bends towards something
 };
 
 // Draws the sitting black cat.

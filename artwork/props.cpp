@@ -56,7 +56,7 @@ void fish(QPainter& p, double amount) {
     p.fillPath(clipped(stripes), fin);
     QPainterPath gill;
     gill.addEllipse(QPointF(-13, 0), 2.6, 8.5);
-    p.fillPath(clipped(gill.subtracted(QPainterPath().translated(0, 0)).intersected(inner)), fin);
+    p.fillPath(clipped(gill.intersected(inner)), fin);
     if (amount >= 1 || -28 + (1 - amount) * 44 < -21) {
         fillEllipse(p, QPointF(-17, -3), 4, 4, ink::white);
         fillEllipse(p, QPointF(-17.5, -3), 2.2, 2.2, ink::pupil);
@@ -171,7 +171,7 @@ void cake(QPainter& p, double amount) {
         QPainterPath top;
         top.moveTo(-21, -4);
         top.cubicTo(-21, -16, 21, -16, 21, -4);
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 4; ++i) {
             const double x = 21 - i * 10.5;
             top.quadTo(x - 2.6, 6, x - 5.25, -1);
             top.quadTo(x - 7.9, 6, x - 10.5, -4);
@@ -247,8 +247,8 @@ void milk(QPainter& p, double amount) {
     drawDrop(p, QPointF(3, -0.5), 7, ink::white);
     p.restore();
     // The saucer in front.
-    fillEllipse(p, QPointF(-6, 22), 24, 7, QColor(0xa9, 0xc4, 0xe6));
-    fillEllipse(p, QPointF(-6, 20.5), 24, 6.5, ink::white);
+    fillEllipse(p, QPointF(-6, 22), 24, 7, QColor(0x6e, 0x9c, 0xd6));
+    fillEllipse(p, QPointF(-6, 20.5), 24, 6.5, QColor(0xa8, 0xcc, 0xf2));
     fillEllipse(p, QPointF(-6, 20.5), 18 * (0.35 + 0.65 * amount), 4.4 * (0.35 + 0.65 * amount),
                 amount > 0.02 ? milkWhite : QColor(0xe9, 0xef, 0xf6));
     if (amount > 0.02)
@@ -266,7 +266,6 @@ void water(QPainter& p, double amount) {
     }
     // A big falling drop says "water" even when the bowl is seen from the side.
     drawDrop(p, QPointF(0, -28), 22, waterBlue);
-    QPainterPath shine;
     fillEllipse(p, QPointF(-4.5, -8), 2.4, 4, QColor(0xdc, 0xf2, 0xff));
 }
 
@@ -312,7 +311,6 @@ void cocoa(QPainter& p, double amount) {
     drawHeart(p, QPointF(-2, 9), 10, ink::white);
     // Steam.
     if (amount > 0.3) {
-        p.setPen(roundPen(QColor(0xff, 0xff, 0xff, 255), 2));
         for (int i = 0; i < 2; ++i) {
             QPainterPath s;
             const double x = -9 + i * 11;
@@ -351,6 +349,9 @@ void yarn(QPainter& p, int variant) {
     p.drawPath(thread);
     fillEllipse(p, QPointF(0, 0), 20, 20, wool);
     p.save();
+    QPainterPath ball;
+    ball.addEllipse(QPointF(0, 0), 19, 19);
+    p.setClipPath(ball, Qt::IntersectClip);
     p.rotate(variant * 40.0);
     p.setPen(roundPen(woolLine, 1.8));
     for (int i = -2; i <= 2; ++i)
@@ -443,7 +444,7 @@ void moon(QPainter& p) {
 }
 
 void syrup(QPainter& p, double amount) {
-    const QColor glassBrown{0x9a, 0x4a, 0x2a}, syrupRed{0xd8, 0x2e, 0x4a};
+    const QColor glassBrown{0x9a, 0x4a, 0x2a};
     QPainterPath bottle;
     bottle.moveTo(-6, -24);
     bottle.lineTo(4, -24);
@@ -469,7 +470,6 @@ void syrup(QPainter& p, double amount) {
     p.fillRect(QRectF(-6.5, 5, 10, 4), ink::red);
     p.restore();
     drawSpoon(p, QPointF(-14, 20), 64, -12, amount > 0.5);
-    (void)syrupRed;
 }
 
 void firstAid(QPainter& p, int variant) {
