@@ -1,5 +1,7 @@
 #include "gifwriter.h"
 
+#include <QFile>
+
 #include <gif_lib.h>
 
 #include <algorithm>
@@ -212,5 +214,9 @@ bool writeGif(const QString& path, const QImage& image, QString* error) {
         return fail(path, writeError);
     if (!closed)
         return fail(path, closeError);
+    // giflib creates new files for its user alone; pictures are for everyone
+    // who runs the installed program.
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                    QFile::ReadOther);
     return true;
 }
