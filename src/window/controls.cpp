@@ -71,34 +71,28 @@ void Label::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
-Image::Image(QWidget* parent, int left, int top, int width, int height) : QWidget(parent) {
+PictureControl::PictureControl(QWidget* parent, int left, int top, int width, int height)
+    : QWidget(parent) {
     takeMouse(this);
     setGeometry(left, top, width, height);
 }
 
-void Image::setPicture(const QPixmap& picture) {
+void PictureControl::storePicture(const QPixmap& picture) {
     picture_ = picture;
-    if (!picture_.isNull())
-        resize(picture_.size());
     update();
 }
 
-void Image::paintEvent(QPaintEvent*) {
-    if (!picture_.isNull())
-        QPainter(this).drawPixmap(0, 0, picture_);
-}
-
-void Image::mouseMoveEvent(QMouseEvent* event) {
+void PictureControl::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit mouseMoved();
 }
 
-void Image::mousePressEvent(QMouseEvent* event) {
+void PictureControl::mousePressEvent(QMouseEvent* event) {
     event->accept();
     pressed_ = event->button() == Qt::LeftButton;
 }
 
-void Image::mouseReleaseEvent(QMouseEvent* event) {
+void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
@@ -109,21 +103,24 @@ void Image::mouseReleaseEvent(QMouseEvent* event) {
 
 // The second press of a double click is no new click, as on the system the
 // window was made for.
-void Image::mouseDoubleClickEvent(QMouseEvent* event) {
+void PictureControl::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
+}
+
+void Image::setPicture(const QPixmap& picture) {
+    storePicture(picture);
+    if (!picture_.isNull())
+        resize(picture_.size());
+}
+
+void Image::paintEvent(QPaintEvent*) {
+    if (!picture_.isNull())
+        QPainter(this).drawPixmap(0, 0, picture_);
 }
 
 PictureBox::PictureBox(QWidget* parent, int left, int top, int width, int height,
                        const QColor& background)
-    : QWidget(parent), background_(background) {
-    takeMouse(this);
-    setGeometry(left, top, width, height);
-}
-
-void PictureBox::setPicture(const QPixmap& picture) {
-    picture_ = picture;
-    update();
-}
+    : PictureControl(parent, left, top, width, height), background_(background) {}
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -132,21 +129,9 @@ void PictureBox::paintEvent(QPaintEvent*) {
         painter.drawPixmap(0, 0, picture_);
 }
 
-void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    event->accept();
-    emit mouseMoved();
-}
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-}
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-}
-void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-}
-
 FormTimer::FormTimer(QObject* parent, int interval) : QObject(parent) {
+    // Coarse timers may come 5% early; a care run is meant to take its full time.
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &FormTimer::tick);
     setInterval(interval);
 }

@@ -40,13 +40,14 @@ private:
     QString spokenCaption_;
 };
 
-// An image control: shows its picture at natural size and takes its size.
-class Image : public QWidget {
+// What image controls and picture boxes share: a picture drawn at natural size
+// from the top-left corner, never stretched, and the mouse taken over the
+// whole area. A click is a left press and release over the control.
+class PictureControl : public QWidget {
     Q_OBJECT
 public:
-    Image(QWidget* parent, int left, int top, int width, int height);
+    PictureControl(QWidget* parent, int left, int top, int width, int height);
 
-    void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return picture_; }
 
 signals:
@@ -54,40 +55,44 @@ signals:
     void mouseMoved();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void storePicture(const QPixmap& picture);
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
     QPixmap picture_;
+
+private:
     bool pressed_ = false;
 };
 
-// A picture box: a fixed area with a background colour and a picture drawn
-// from its top-left corner, clipped, never stretched.
-class PictureBox : public QWidget {
+// An image control: takes its picture's size; without one it is transparent.
+class Image : public PictureControl {
+    Q_OBJECT
+public:
+    using PictureControl::PictureControl;
+
+    void setPicture(const QPixmap& picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A picture box: a fixed area with a background colour behind its picture,
+// which it clips.
+class PictureBox : public PictureControl {
     Q_OBJECT
 public:
     PictureBox(QWidget* parent, int left, int top, int width, int height, const QColor& background);
 
-    void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
-
-signals:
-    void mouseMoved();
+    void setPicture(const QPixmap& picture) { storePicture(picture); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QColor background_;
-    QPixmap picture_;
 };
 
 // A timer with the form runtime's Interval: above 0 it ticks every Interval
