@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra
     xvfb xdotool x11-utils imagemagick
     clang libclang-rt-14-dev
+    python3 python3-xlib python3-pil python3-pyatspi at-spi2-core dbus-daemon
 )
 
 missing=()

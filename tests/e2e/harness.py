@@ -1,0 +1,417 @@
+"""Drives the real pet program as a user would: its own X server, real X input
+events, the window's close request, screenshots and the accessibility tree.
+
+Every process started here is tied to this one: it gets SIGKILL when this
+process dies, however it dies, and is ended in `Session.close` otherwise.
+"""
+
+import contextlib
+import ctypes
+import datetime
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+from PIL import Image, ImageChops
+from Xlib import X, XK, display, protocol
+from Xlib.ext import xtest
+
+_libc = ctypes.CDLL("libc.so.6", use_errno=True)
+_PR_SET_PDEATHSIG = 1
+
+# Where the window lays out its controls, relative to its client area.
+PIC_S = (11, 11)  # top panel
+PIC_MAIN = (96, 112, 170, 142)  # the pet picture box
+BUTTONS = {  # left, top of each 80 x 23 button
+    "static": (8, 112),
+    "eat": (8, 136),
+    "drink": (8, 160),
+    "play": (8, 184),
+    "sleep": (8, 208),
+    "treat": (8, 232),
+}
+CHOICE_SIZE = 65
+STATUS_LINE = (11, 256)
+
+PET_FILE = "Pets.pets"
+FRESH_MARKER = "00.00.0000"
+
+
+def _die_with_parent():
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
+def today_text(days=0):
+    return (datetime.date.today() + datetime.timedelta(days=days)).strftime("%d.%m.%Y")
+
+
+def pet_line(*fields):
+    """A pet record as the program stores it: quoted fields, CR LF, Windows-1251."""
+    assert len(fields) == 8
+    return (",".join('"%s"' % f for f in fields) + "\r\n").encode("cp1251")
+
+
+def wait_until(what, condition, timeout=10.0, step=0.05):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError("timed out waiting for " + what)
+        time.sleep(step)
+
+
+class CaseTimeout(Exception):
+    pass
+
+
+@contextlib.contextmanager
+def time_limit(seconds):
+    """Bounds one case: an overrun raises inside it, so its clean-up still runs."""
+
+    def expired(signum, frame):
+        raise CaseTimeout("case took longer than %d s" % seconds)
+
+    previous = signal.signal(signal.SIGALRM, expired)
+    signal.alarm(seconds)
+    try:
+        yield
+    finally:
+        signal.alarm(0)
+        signal.signal(signal.SIGALRM, previous)
+
+
+class Session:
+    """One X server with a session bus and the accessibility bus on it."""
+
+    def __init__(self):
+        self.tmp = tempfile.mkdtemp(prefix="pet-e2e-")
+        self.children = []
+        # A terminating signal unwinds through the clean-up code.
+        for sig in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+            signal.signal(sig, self._on_signal)
+        try:
+            self._start()
+        except BaseException:
+            self.close()
+            raise
+
+    def _on_signal(self, signum, frame):
+        raise SystemExit(128 + signum)
+
+    def _spawn(self, argv, **kwargs):
+        proc = subprocess.Popen(argv, stdin=subprocess.DEVNULL, preexec_fn=_die_with_parent,
+                                start_new_session=True, **kwargs)
+        self.children.append(proc)
+        return proc
+
+    def _start(self):
+        read_fd, write_fd = os.pipe()
+        self.xvfb = self._spawn(
+            ["Xvfb", "-displayfd", str(write_fd), "-noreset", "-nolisten", "tcp",
+             "-screen", "0", "1024x768x24"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        number = b""
+        with os.fdopen(read_fd, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    raise RuntimeError("Xvfb did not start")
+                number += chunk
+        self.display_name = ":" + number.decode().strip()
+
+        self.env = dict(os.environ)
+        for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
+                     "AT_SPI_BUS_ADDRESS", "SESSION_MANAGER"):
+            self.env.pop(name, None)
+        runtime_dir = os.path.join(self.tmp, "runtime")
+        os.mkdir(runtime_dir, 0o700)
+        self.env.update(DISPLAY=self.display_name, QT_QPA_PLATFORM="xcb",
+                        XDG_RUNTIME_DIR=runtime_dir, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                        NO_AT_BRIDGE="0")
+
+        self.dbus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=self.env)
+        address = self.dbus.stdout.readline().decode().strip()
+        if not address:
+            raise RuntimeError("the session bus did not start")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        self.launcher = self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                    env=self.env)
+        # This process reads the accessibility tree over the same buses.
+        os.environ.update(DISPLAY=self.display_name,
+                          DBUS_SESSION_BUS_ADDRESS=address, XDG_RUNTIME_DIR=runtime_dir)
+        self.x = display.Display(self.display_name)
+        self.root = self.x.screen().root
+        self.atom = self.x.intern_atom
+        wait_until("the accessibility bus", lambda: self.root.get_full_property(
+            self.atom("AT_SPI_BUS"), X.AnyPropertyType), timeout=10)
+
+    def close(self):
+        for proc in reversed(self.children):
+            if proc.poll() is None:
+                with contextlib.suppress(ProcessLookupError):
+                    os.killpg(proc.pid, signal.SIGTERM)
+                try:
+                    proc.wait(3)
+                except subprocess.TimeoutExpired:
+                    with contextlib.suppress(ProcessLookupError):
+                        os.killpg(proc.pid, signal.SIGKILL)
+                    proc.wait()
+        self.children.clear()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    # --- windows --------------------------------------------------------
+
+    def _text_property(self, window, name):
+        prop = window.get_full_property(self.atom(name), X.AnyPropertyType)
+        if prop is None:
+            return None
+        value = prop.value
+        return value.decode("utf-8", "replace") if isinstance(value, bytes) else str(value)
+
+    def windows_of(self, pid):
+        """The mapped top-level windows of a process: (window, title, geometry)."""
+        found = []
+        for window in self.root.query_tree().children:
+            try:
+                attrs = window.get_attributes()
+                if attrs.map_state != X.IsViewable:
+                    continue
+                prop = window.get_full_property(self.atom("_NET_WM_PID"), X.AnyPropertyType)
+                if prop is None or prop.value[0] != pid:
+                    continue
+                title = self._text_property(window, "_NET_WM_NAME")
+                geometry = window.get_geometry()
+                position = window.translate_coords(self.root, 0, 0)
+                found.append((window, title,
+                              (-position.x, -position.y, geometry.width, geometry.height)))
+            except Exception:  # a window that vanished meanwhile
+                continue
+        return found
+
+    def wm_name(self, window):
+        """The plain WM_NAME; Qt stores non-Latin titles in it as compound text."""
+        prop = window.get_full_property(self.atom("WM_NAME"), X.AnyPropertyType)
+        if prop is None:
+            return None
+        value = prop.value if isinstance(prop.value, bytes) else str(prop.value).encode()
+        if prop.property_type == self.atom("COMPOUND_TEXT"):
+            return decode_compound_text(value)
+        return value.decode("latin-1")
+
+    # --- input ----------------------------------------------------------
+
+    def move_to(self, x, y):
+        xtest.fake_input(self.x, X.MotionNotify, x=x, y=y)
+        self.x.sync()
+
+    def click_at(self, x, y):
+        self.move_to(x, y)
+        time.sleep(0.03)
+        xtest.fake_input(self.x, X.ButtonPress, 1)
+        self.x.sync()
+        time.sleep(0.03)
+        xtest.fake_input(self.x, X.ButtonRelease, 1)
+        self.x.sync()
+
+    def press_key(self, keysym_name):
+        code = self.x.keysym_to_keycode(XK.string_to_keysym(keysym_name))
+        xtest.fake_input(self.x, X.KeyPress, code)
+        self.x.sync()
+        time.sleep(0.03)
+        xtest.fake_input(self.x, X.KeyRelease, code)
+        self.x.sync()
+
+    def close_request(self, window):
+        """What a title bar's close button sends."""
+        event = protocol.event.ClientMessage(
+            window=window, client_type=self.atom("WM_PROTOCOLS"),
+            data=(32, [self.atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+        window.send_event(event, event_mask=0)
+        self.x.sync()
+
+    # --- pixels ---------------------------------------------------------
+
+    def screenshot(self, x, y, width, height):
+        raw = self.root.get_image(x, y, width, height, X.ZPixmap, 0xFFFFFFFF)
+        return Image.frombytes("RGB", (width, height), raw.data, "raw", "BGRX")
+
+
+# The right halves that a compound-text escape "ESC - F" selects.
+_COMPOUND_RIGHT_HALVES = {b"A": "iso8859-1", b"B": "iso8859-2", b"F": "iso8859-7",
+                          b"L": "iso8859-5"}
+
+
+def decode_compound_text(data):
+    """Decodes the compound text X clients use for titles: ASCII on the left,
+    a switchable 96-character set on the right, UTF-8 between ESC % G and ESC % @."""
+    out, right, i, utf8 = [], "iso8859-1", 0, False
+    while i < len(data):
+        if data[i] == 0x1B:
+            if data[i + 1:i + 3] == b"%G":
+                utf8, i = True, i + 3
+                continue
+            if data[i + 1:i + 3] == b"%@":
+                utf8, i = False, i + 3
+                continue
+            if data[i + 1:i + 2] == b"-" and data[i + 2:i + 3] in _COMPOUND_RIGHT_HALVES:
+                right, i = _COMPOUND_RIGHT_HALVES[data[i + 2:i + 3]], i + 3
+                continue
+            raise ValueError("unknown compound text escape %r" % data[i:i + 4])
+        end = data.find(b"\x1b", i)
+        end = len(data) if end < 0 else end
+        chunk = data[i:end]
+        out.append(chunk.decode("utf-8") if utf8 else
+                   "".join(chr(b) if b < 0x80 else bytes([b]).decode(right) for b in chunk))
+        i = end
+    return "".join(out)
+
+
+class Picture:
+    """The GIFs of a program folder, as RGB images."""
+
+    def __init__(self, folder):
+        self.folder = folder
+        self.cache = {}
+
+    def __call__(self, name):
+        if name not in self.cache:
+            with Image.open(os.path.join(self.folder, name)) as image:
+                self.cache[name] = image.convert("RGB")
+        return self.cache[name]
+
+
+def same_pixels(a, b):
+    return a.size == b.size and ImageChops.difference(a, b).getbbox() is None
+
+
+class Program:
+    """One program folder with its pet file, and the program run from it."""
+
+    def __init__(self, session, program, pictures, pet_bytes=None, folder=None):
+        self.session = session
+        self.folder = folder or tempfile.mkdtemp(prefix="program-", dir=session.tmp)
+        self.executable = os.path.join(self.folder, "pet")
+        if folder is None:
+            shutil.copy2(program, self.executable)
+            shutil.copytree(pictures, os.path.join(self.folder, "G"),
+                            ignore=shutil.ignore_patterns(PET_FILE + "*"))
+        self.pet_path = os.path.join(self.folder, "G", PET_FILE)
+        if pet_bytes is not None:
+            with open(self.pet_path, "wb") as f:
+                f.write(pet_bytes)
+        self.gif = Picture(os.path.join(self.folder, "G"))
+        self.workdir = tempfile.mkdtemp(prefix="cwd-", dir=session.tmp)
+        self.proc = None
+
+    def pet_bytes(self):
+        with open(self.pet_path, "rb") as f:
+            return f.read()
+
+    def start(self, argv=None):
+        # Started from somewhere else than its own folder, as a menu or shell would.
+        self.proc = self.session._spawn(argv or [self.executable], cwd=self.workdir,
+                                        env=self.session.env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        return self
+
+    @property
+    def pid(self):
+        return self.proc.pid
+
+    def running(self):
+        return self.proc.poll() is None
+
+    def wait_exit(self, timeout=10):
+        try:
+            return self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("the program did not end") from None
+
+    def window(self, title, timeout=10):
+        """Waits for a mapped top-level window with this title; returns (window, geometry)."""
+
+        def find():
+            for window, found_title, geometry in self.session.windows_of(self.pid):
+                if found_title == title:
+                    return window, geometry
+            if not self.running():
+                raise AssertionError("the program ended while waiting for '%s'" % title)
+            return None
+
+        return wait_until("window '%s'" % title, find, timeout)
+
+    def titles(self):
+        return sorted(t for _, t, _ in self.session.windows_of(self.pid))
+
+    def main_window(self, title, timeout=10):
+        self.win, geometry = self.window(title, timeout)
+        self.origin = geometry[:2]
+        self.size = geometry[2:]
+        return self.win
+
+    def close(self, timeout=10):
+        """Ends the program by the window's close request and waits for it to go."""
+        self.session.close_request(self.win)
+        return self.wait_exit(timeout)
+
+    # Client-area coordinates to screen coordinates.
+    def at(self, x, y):
+        return self.origin[0] + x, self.origin[1] + y
+
+    def click(self, x, y):
+        self.session.click_at(*self.at(x, y))
+
+    def hover(self, x, y):
+        self.session.move_to(*self.at(x, y))
+
+    def click_button(self, name):
+        left, top = BUTTONS[name]
+        self.click(left + 40, top + 11)
+
+    def hover_button(self, name):
+        left, top = BUTTONS[name]
+        self.hover(left + 40, top + 11)
+
+    def click_choice(self, n):
+        self.click(PIC_S[0] + 64 * n + 32, PIC_S[1] + 32)
+
+    def shot(self, x, y, width, height):
+        return self.session.screenshot(self.origin[0] + x, self.origin[1] + y, width, height)
+
+    def pet_picture(self):
+        return self.shot(*PIC_MAIN)
+
+    def shows_pet_picture(self, name):
+        return same_pixels(self.pet_picture(), self.gif(name))
+
+    def panel_shows_choices(self, names):
+        """The four choice images side by side, each lying above its right neighbour."""
+        for n, name in enumerate(names):
+            skip = 0 if n == 0 else 1  # the left column lies under the previous image
+            region = self.shot(PIC_S[0] + 64 * n + skip, PIC_S[1], CHOICE_SIZE - skip, CHOICE_SIZE)
+            picture = self.gif(name).crop((skip, 0, CHOICE_SIZE, CHOICE_SIZE))
+            if not same_pixels(region, picture):
+                return False
+        return True
+
+    def panel(self):
+        return self.shot(PIC_S[0], PIC_S[1], 257, 65)
+
+
+def needs_view_matches(panel, reference):
+    """The top panel shows the need captions as in `reference`; the value columns,
+    whose texts may differ, are left out."""
+    masked = []
+    for image in (panel.copy(), reference.copy()):
+        for box in ((86, 4, 128, 58), (206, 4, 257, 58)):
+            image.paste((0, 0, 0), box)
+        masked.append(image)
+    return same_pixels(*masked)

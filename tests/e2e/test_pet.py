@@ -1,0 +1,367 @@
+"""End-to-end cases: the real program, a user's input, what the user and the
+file system see."""
+
+import os
+import subprocess
+import tempfile
+import time
+import unittest
+
+import harness
+from harness import FRESH_MARKER, PIC_S, STATUS_LINE, needs_view_matches, pet_line, today_text
+
+CONFIG = {}
+CASE_SECONDS = 40
+
+NEED_CAPTIONS = ("Голод", "Жажда", "Настроение", "Сонливость", "Здоровье")
+DEATH_TITLE = ":-((((("
+OLD_AGE_TEXT = ("Мне очень жаль, но Ваш питомец умер из-за старости :-((((((. "
+                "Хотите завести нового?")
+NEGLECT_TEXT = "Мне очень жаль, но Ваш питомец погиб :-((((((. Хотите завести нового?"
+NAME = "Уголёк"
+
+
+def configure(session, program, pictures, build):
+    CONFIG.update(session=session, program=program, pictures=pictures, build=build)
+
+
+def a11y():
+    import accessibility  # needs the session's buses in the environment
+
+    return accessibility
+
+
+class Case(unittest.TestCase):
+    def setUp(self):
+        self.session = CONFIG["session"]
+        self.programs = []
+        limit = harness.time_limit(CASE_SECONDS)
+        limit.__enter__()
+        self.addCleanup(limit.__exit__, None, None, None)
+        self.addCleanup(self._end_leftovers)
+
+    def _end_leftovers(self):
+        # Only a failed case leaves a program running; it is no save to test now.
+        for program in self.programs:
+            if program.proc and program.running():
+                program.proc.kill()
+                program.proc.wait()
+
+    def program(self, pet_bytes=None, folder=None):
+        program = harness.Program(self.session, CONFIG["program"], CONFIG["pictures"],
+                                  pet_bytes, folder)
+        self.programs.append(program)
+        return program
+
+    # What the window shows, read as a screen reader reads it.
+    def shown(self, program, title):
+        window = a11y().window(program.pid, title)
+        values = {}
+        for node in window.walk():
+            if node.role != "label" or "showing" not in node.states:
+                continue
+            caption, _, value = node.name.partition(": ")
+            if caption in NEED_CAPTIONS + ("Возраст",) and value:
+                values[caption] = value
+        return values
+
+    def status_line(self, program, title):
+        window = a11y().window(program.pid, title)
+        x, y = program.at(*STATUS_LINE)
+        return a11y().label_at(window, x, y).name
+
+    def expect_shown(self, program, title, age, needs):
+        expected = dict(zip(NEED_CAPTIONS, needs), Возраст=age)
+        harness.wait_until("the needs %s" % expected,
+                           lambda: self.shown(program, title) == expected, timeout=5)
+
+    def answer_box(self, program, title, key):
+        """Checks a message box is up, returns its texts, and answers it by key."""
+        box, geometry = program.window(title)
+        texts = a11y().texts(a11y().window(program.pid, title))
+        # Keyboard input goes to the window under the pointer when nothing manages focus.
+        self.session.move_to(geometry[0] + 4, geometry[1] + 4)
+        time.sleep(0.1)
+        self.session.press_key(key)
+        return texts
+
+
+class StartUp(Case):
+    def test_stored_pet_is_shown_aged_by_the_days_away_and_saved_on_closing(self):
+        today = today_text()
+        cases = [
+            # what, stored record, shown age and needs, record written on closing
+            ("fresh pet, shown as stored and never aged or checked",
+             (NAME, "25", FRESH_MARKER, "5", "5", "5", "0", "10"),
+             ("25", ("5", "5", "5", "0", "10")),
+             (NAME, "25", today, "5", "5", "5", "0", "10")),
+            ("saved today: needs as stored",
+             ("Барсик", "3", today, "4", "6", "7", "2", "9"),
+             ("3", ("4", "6", "7", "2", "9")),
+             ("Барсик", "3", today, "4", "6", "7", "2", "9")),
+            ("one day away",
+             (NAME, "3", today_text(-1), "5", "5", "5", "0", "10"),
+             ("4", ("7", "8", "3", "3", "8")),
+             (NAME, "4", today, "7", "8", "3", "3", "8")),
+            ("clock set back three days: younger, needs as stored",
+             (NAME, "10", today_text(3), "1", "2", "3", "4", "5"),
+             ("7", ("1", "2", "3", "4", "5")),
+             (NAME, "7", today, "1", "2", "3", "4", "5")),
+            ("19 days old lives on; thirst 9 is no neglect",
+             (NAME, "18", today_text(-1), "8", "6", "5", "1", "2"),
+             ("19", ("10", "9", "3", "4", "0")),
+             (NAME, "19", today, "10", "9", "3", "4", "0")),
+        ]
+        for what, stored, (age, needs), saved in cases:
+            with self.subTest(what):
+                program = self.program(pet_line(*stored)).start()
+                window = program.main_window(stored[0])
+                self.assertEqual((*program.origin, *program.size), (187, 162, 282, 281))
+                self.assertEqual(self.session.wm_name(window), stored[0])
+                self.expect_shown(program, stored[0], age, needs)
+                self.assertEqual(program.titles(), [stored[0]], "no message box")
+                self.assertEqual(program.close(), 0)
+                self.assertEqual(program.pet_bytes(), pet_line(*saved))
+
+    def test_missing_pet_file_is_reported_then_created_on_closing(self):
+        program = self.program(None).start()
+        texts = self.answer_box(program, "Ошибка", "Return")
+        self.assertTrue(any(t.startswith("Ошибка в программе! ") and len(t) > 20 for t in texts),
+                        texts)
+        program.main_window("Pet")
+        self.expect_shown(program, "Pet", "0", ("0",) * 5)
+        self.assertFalse(os.path.exists(program.pet_path))
+        self.assertEqual(program.close(), 0)
+        self.assertEqual(program.pet_bytes(), pet_line("Pet", "0", today_text(), *("0",) * 5))
+
+    def test_idle_pet_pictures_follow_in_turn(self):
+        program = self.program(pet_line(NAME, "1", FRESH_MARKER, "5", "5", "5", "0", "10"))
+        program.start().main_window(NAME)
+        idle = ["p0.gif", "p1.gif", "p2.gif"]
+        # A window just mapped may not have painted yet.
+        harness.wait_until("the first picture", lambda: any(
+            program.shows_pet_picture(name) for name in idle), timeout=3)
+        seen = []
+        deadline = time.monotonic() + 3.2
+        while time.monotonic() < deadline:
+            shown = [name for name in idle if program.shows_pet_picture(name)]
+            self.assertEqual(len(shown), 1, "the pet picture is one of the idle pictures")
+            if not seen or seen[-1] != shown[0]:
+                seen.append(shown[0])
+            time.sleep(0.04)
+        self.assertGreaterEqual(len(seen), 5, seen)
+        for before, after in zip(seen, seen[1:]):
+            self.assertEqual(idle.index(after), (idle.index(before) + 1) % 3, seen)
+        program.close()
+
+
+class Death(Case):
+    def test_death_offers_a_new_pet(self):
+        cases = [
+            ("old age", (NAME, "18", today_text(-2), "5", "5", "5", "0", "10"), OLD_AGE_TEXT),
+            ("old age wins over neglect",
+             (NAME, "30", today_text(-1), "9", "9", "1", "9", "1"), OLD_AGE_TEXT),
+            ("neglect", ("Мурка", "5", today_text(-1), "8", "7", "5", "1", "2"), NEGLECT_TEXT),
+        ]
+        for what, stored, text in cases:
+            for key, answer in (("Return", "yes"), ("Escape", "no")):
+                with self.subTest(what, answer=answer):
+                    before = pet_line(*stored)
+                    program = self.program(before).start()
+                    texts = self.answer_box(program, DEATH_TITLE, key)
+                    self.assertIn(text, texts)
+                    if answer == "no":
+                        self.assertEqual(program.wait_exit(), 0)
+                        self.assertEqual(program.pet_bytes(), before, "nothing saved")
+                        continue
+                    program.main_window(stored[0])
+                    self.expect_shown(program, stored[0], "0", ("5", "5", "5", "0", "10"))
+                    self.assertEqual(program.pet_bytes(),
+                                     pet_line(stored[0], "0", FRESH_MARKER, "5", "5", "5", "0",
+                                              "10"))
+                    self.assertEqual(program.titles(), [stored[0]])
+                    program.close()
+                    self.assertEqual(program.pet_bytes(),
+                                     pet_line(stored[0], "0", today_text(), "5", "5", "5", "0",
+                                              "10"))
+
+
+class Care(Case):
+    def wait_panel(self, program, names):
+        harness.wait_until("the choices " + " ".join(names),
+                           lambda: program.panel_shows_choices(names), timeout=3)
+
+    def watch_run(self, program, frames, seconds, during=None):
+        """Samples the pet picture through a run; returns the frames seen, in order.
+        `during` is called once, after the first frame has appeared."""
+        seen = []
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            shown = [name for name in frames if program.shows_pet_picture(name)]
+            if shown and (not seen or seen[-1] != shown[0]):
+                seen.append(shown[0])
+                if during and len(seen) == 1:
+                    during()
+            time.sleep(0.02)
+        return seen
+
+    def test_refusal_then_an_accepted_choice_is_played_and_saved(self):
+        program = self.program(pet_line(NAME, "2", FRESH_MARKER, "5", "5", "8", "3", "5"))
+        program.start().main_window(NAME)
+        needs_view = program.panel()
+
+        # Mood 8: the pet will not play, and nothing else happens.
+        program.click_button("play")
+        self.wait_panel(program, ["pl0.gif", "pl1.gif", "pl2.gif", "pl3.gif"])
+        program.click_choice(1)
+        harness.wait_until("the refusal", lambda: self.status_line(program, NAME)
+                           == NAME + ": Я не хочу играть!", timeout=3)
+        still = program.pet_picture()
+        time.sleep(1.2)  # the need clock is stopped while the choices are up
+        self.assertTrue(harness.same_pixels(still, program.pet_picture()))
+        self.assertTrue(program.panel_shows_choices(["pl0.gif", "pl1.gif", "pl2.gif", "pl3.gif"]))
+
+        # Hunger 5: the third food is eaten.
+        program.click_button("eat")
+        self.wait_panel(program, ["f0.gif", "f1.gif", "f2.gif", "f3.gif"])
+        program.click_choice(2)
+        frames = ["pfM2%d.gif" % i for i in range(4)]
+        seen = self.watch_run(program, frames, 3.0)
+        self.assertEqual(seen, frames)
+        self.assertEqual(self.status_line(program, NAME), NAME + ": Как вкусно! Спасибо!")
+
+        # After the run: needs view, bounded needs, idle pictures again.
+        harness.wait_until("the needs view",
+                           lambda: needs_view_matches(program.panel(), needs_view), timeout=3)
+        self.expect_shown(program, NAME, "2", ("0", "9", "10", "4", "6"))
+        harness.wait_until("an idle picture", lambda: any(
+            program.shows_pet_picture("p%d.gif" % i) for i in range(3)), timeout=3)
+        program.close()
+        self.assertEqual(program.pet_bytes(),
+                         pet_line(NAME, "2", today_text(), "0", "9", "10", "4", "6"))
+
+    def test_covered_buttons_do_nothing_during_a_run(self):
+        program = self.program(pet_line(NAME, "2", FRESH_MARKER, "5", "6", "5", "3", "5"))
+        program.start().main_window(NAME)
+        program.click_button("drink")
+        drinks = ["d0.gif", "d1.gif", "d2.gif", "d3.gif"]
+        self.wait_panel(program, drinks)
+        program.click_choice(3)
+        answer = NAME + ": Вкусно! Спасибо!"
+
+        frames = ["pdM3%d.gif" % i for i in range(4)]
+        harness.wait_until("the first frame", lambda: program.shows_pet_picture(frames[0]),
+                           timeout=3)
+        # Each would change the panel or the clock if it were not covered.
+        for name in ("static", "sleep", "eat"):
+            program.click_button(name)
+        program.hover_button("play")
+        seen = [frames[0]]
+        while len(seen) < 4:
+            shown = [name for name in frames if program.shows_pet_picture(name)]
+            if shown and shown[0] != seen[-1]:
+                seen.append(shown[0])
+            if seen[-1] == frames[-1]:
+                break
+            self.assertTrue(program.panel_shows_choices(drinks), "panel unchanged: %s" % seen)
+            time.sleep(0.02)
+        self.assertEqual(seen, frames)
+        self.assertEqual(self.status_line(program, NAME), answer, "no hint over a cover")
+        program.hover(*harness.PIC_MAIN[:2])
+        harness.wait_until("the pet's hint",
+                           lambda: self.status_line(program, NAME) == "Это питомец")
+        program.close()
+        # One drink, not more: thirst -5, mood +1.
+        self.assertEqual(program.pet_bytes(),
+                         pet_line(NAME, "2", today_text(), "5", "1", "6", "3", "5"))
+
+
+class SecondStart(Case):
+    def test_second_start_is_turned_away_and_leaves_the_file(self):
+        stored = pet_line(NAME, "4", FRESH_MARKER, "5", "5", "5", "0", "10")
+        first = self.program(stored).start()
+        first.main_window(NAME)
+        second = self.program(folder=first.folder).start()
+        texts = self.answer_box(second, "Питомец", "Return")
+        self.assertTrue(any("уже открыт" in t for t in texts), texts)
+        self.assertEqual(second.wait_exit(), 1)
+        self.assertEqual(first.pet_bytes(), stored)
+        self.assertTrue(first.running())
+        first.close()
+        self.assertEqual(first.pet_bytes(),
+                         pet_line(NAME, "4", today_text(), "5", "5", "5", "0", "10"))
+
+
+class Accessibility(Case):
+    def test_controls_tell_screen_readers_what_they_are(self):
+        program = self.program(pet_line(NAME, "6", FRESH_MARKER, "5", "7", "3", "0", "10"))
+        program.start().main_window(NAME)
+        window = a11y().window(program.pid, NAME)
+        named = {node.name: node for node in window.walk() if node.name}
+        buttons = {
+            "Данные": "Данные о питомце (от 1 до 10)",
+            "Кушать": "Накормить питомца",
+            "Пить": "Дать попить питомцу",
+            "Играть": "Поиграть с питомцем",
+            "Спать": "Выключить свет и дать поспать питомцу",
+            "Лечить": "Вылечить питомца",
+        }
+        for (name, description), key in zip(buttons.items(), harness.BUTTONS):
+            with self.subTest(name):
+                self.assertIn(name, named)
+                self.assertEqual(named[name].description, description)
+                left, top = harness.BUTTONS[key]
+                self.assertEqual(named[name].extents, (*program.at(left, top), 80, 23))
+        self.assertEqual(named["Питомец"].extents, (*program.at(96, 112), 170, 142))
+        for label in ("Голод: 5", "Жажда: 7", "Настроение: 3", "Сонливость: 0",
+                      "Здоровье: 10", "Возраст: 6"):
+            self.assertIn(label, named)
+        self.assertEqual(self.status_line(program, NAME), "")
+        for key, hint in zip(harness.BUTTONS, buttons.values()):
+            program.hover_button(key)
+            harness.wait_until(hint, lambda: self.status_line(program, NAME) == hint)
+        program.hover(*STATUS_LINE)
+        harness.wait_until("an empty line", lambda: self.status_line(program, NAME) == "")
+        program.close()
+
+
+class Install(Case):
+    def test_installed_program_runs_from_its_launcher(self):
+        build = CONFIG["build"]
+        if not build:
+            self.skipTest("no build folder given")
+        prefix = tempfile.mkdtemp(prefix="prefix-", dir=self.session.tmp)
+
+        def install():
+            subprocess.run(["cmake", "--install", build, "--prefix", prefix], check=True,
+                           stdout=subprocess.DEVNULL, timeout=60)
+
+        install()
+        folder = os.path.join(prefix, "lib", "pet")
+        self.assertTrue(os.access(os.path.join(prefix, "bin", "pet"), os.X_OK))
+        for size in (32, 48, 64, 128, 256):
+            icon = os.path.join(prefix, "share/icons/hicolor/%dx%d/apps/pet.png" % (size, size))
+            with harness.Image.open(icon) as image:
+                self.assertEqual(image.size, (size, size))
+        with open(os.path.join(prefix, "share/applications/pet.desktop"), encoding="utf-8") as f:
+            entry = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
+        self.assertEqual(entry["Name"], "Питомец")
+        self.assertEqual(entry["Icon"], "pet")
+        self.assertEqual(entry["Categories"], "Game;")
+        self.assertEqual(entry["Exec"], os.path.join(prefix, "bin", "pet"))
+        gifs = sorted(f for f in os.listdir(os.path.join(folder, "G")) if f.endswith(".gif"))
+        self.assertEqual(gifs, sorted(f for f in os.listdir(CONFIG["pictures"])
+                                      if f.endswith(".gif")))
+
+        program = self.program(folder=folder)
+        with open(os.path.join(os.path.dirname(__file__), "..", "..", "src", "pet",
+                               "Pets.pets"), "rb") as f:
+            self.assertEqual(program.pet_bytes(), f.read(), "the default pet")
+        program.start([os.path.join(prefix, "bin", "pet")])
+        program.main_window(NAME)
+        program.close()
+        saved = program.pet_bytes()
+        self.assertEqual(saved.split(b",")[2], ('"%s"' % today_text()).encode())
+
+        install()  # a later install keeps the pet
+        self.assertEqual(program.pet_bytes(), saved)
