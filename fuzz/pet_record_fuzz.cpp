@@ -1,0 +1,51 @@
+// Any bytes at all may stand in the pet file: the reader must give eight
+// fields or a RuntimeError, and never crash, hang or grow without bound.
+#include "pet/pet_record.h"
+#include "window/runtime_error.h"
+
+#include <QByteArrayView>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+bool holdsQuote(const PetRecord& r) {
+    for (const QString* f : {&r.PetName, &r.AgeDays, &r.SavedOn, &r.Hunger, &r.Thirst, &r.Mood,
+                             &r.Sleepiness, &r.Health})
+        if (f->contains(QLatin1Char('"')))
+            return true;
+    return false;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    PetRecord record;
+    try {
+        record = parsePetRecord(QByteArrayView(data, qsizetype(size)));
+    } catch (const RuntimeError& error) {
+        // The report shows the description; an empty one would tell the user nothing.
+        if (error.description().isEmpty())
+            std::abort();
+        return 0;
+    }
+    // Whatever was read decodes from Windows-1251, so the writer can store it
+    // again; without a quote inside, the stored line reads back the same.
+    QByteArray line;
+    try {
+        line = petRecordBytes(record);
+    } catch (const RuntimeError&) {
+        std::abort();
+    }
+    if (!line.endsWith("\r\n"))
+        std::abort();
+    if (!holdsQuote(record)) {
+        try {
+            if (!(parsePetRecord(line) == record))
+                std::abort();
+        } catch (const RuntimeError&) {
+            std::abort();
+        }
+    }
+    return 0;
+}
