@@ -1,0 +1,82 @@
+// A process that keeps saving is killed at random moments: whatever moment
+// the kill hits, the pet file must hold one whole record, the last one known
+// to be there or a newer one.
+#include "changing_record.h"
+#include "pet/pet_file.h"
+#include "window/runtime_error.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+class KillWhileSavingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void killedSaverLeavesAWholeRecord();
+};
+
+void KillWhileSavingTest::killedSaverLeavesAWholeRecord() {
+    const quint32 seed = qEnvironmentVariableIsSet("PET_SEED")
+                             ? quint32(qEnvironmentVariableIntValue("PET_SEED"))
+                             : 20261207u;
+    qInfo("seed %u", seed);
+    QRandomGenerator random(seed);
+    const int kills = qEnvironmentVariableIsSet("PET_KILLS") ? qEnvironmentVariableIntValue("PET_KILLS")
+                                                              : 300;
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Pets.pets"));
+    writePetFile(path, changingRecord(0));
+
+    int last = 0;
+    int newer = 0;
+    int unchanged = 0;
+    int leftovers = 0;
+    for (int round = 0; round < kills; ++round) {
+        QProcess saver;
+        saver.setProgram(QStringLiteral(PET_SAVE_LOOP));
+        saver.setArguments({path, QString::number(last + 1)});
+        saver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        saver.start();
+        QVERIFY2(saver.waitForStarted(), qPrintable(saver.errorString()));
+        // From before its first save to well into its saving.
+        QThread::usleep(random.bounded(25000));
+        saver.kill();
+        QVERIFY(saver.waitForFinished());
+        QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
+
+        PetRecord read;
+        try {
+            read = readPetFile(path);
+        } catch (const RuntimeError& e) {
+            QFAIL(qPrintable(QStringLiteral("round %1: %2").arg(round).arg(e.description())));
+        }
+        const int n = changingRecordNumber(read);
+        QVERIFY2(n >= last, qPrintable(QStringLiteral("round %1: record %2 after %3")
+                                           .arg(round).arg(n).arg(last)));
+        QCOMPARE(read, changingRecord(n));
+        QCOMPARE(QFileInfo(path).size(), petRecordBytes(read).size());
+        (n == last ? unchanged : newer)++;
+        last = n;
+
+        // A kill between creating the temporary file and renaming it leaves
+        // that file behind; it is never the pet file itself.
+        const QStringList stray = QDir(dir.path()).entryList({"Pets.pets.*"}, QDir::Files);
+        leftovers += stray.size();
+        for (const QString& name : stray)
+            QFile::remove(dir.filePath(name));
+    }
+    qInfo("%d kills: %d after a newer save, %d with the old record, %d leftover temporary files, "
+          "last record %d",
+          kills, newer, unchanged, leftovers, last);
+    // Kills that never reached a save, or that all came late, would test nothing.
+    QVERIFY(newer > kills / 10);
+    QVERIFY(last > kills);
+}
+
+QTEST_GUILESS_MAIN(KillWhileSavingTest)
+#include "kill_while_saving_test.moc"

@@ -1,0 +1,120 @@
+// Random pets, as many as a seed makes: what the program writes is exactly the
+// line the file format prescribes, and reads back field for field, through the
+// file functions and through closing and reopening the window.
+#include "pet/pet_file.h"
+#include "pet/pet_record.h"
+#include "pet/saved_on.h"
+#include "support/pet_window.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+namespace {
+
+quint32 seed() {
+    return qEnvironmentVariableIsSet("PET_SEED") ? quint32(qEnvironmentVariableIntValue("PET_SEED"))
+                                                 : 20261207u;
+}
+
+QString randomName(QRandomGenerator& random) {
+    static const QString letters = [] {
+        QString s = QStringLiteral("ЁёABCXYZabcxyz0123456789 ,,");
+        for (char16_t c = u'А'; c <= u'я'; ++c)
+            s += QChar(c);
+        return s;
+    }();
+    QString name;
+    const int length = 1 + int(random.bounded(30));
+    for (int i = 0; i < length; ++i)
+        name += letters[random.bounded(letters.size())];
+    return name;
+}
+
+// Negative, single- and two-digit values, as care outcomes leave them.
+QString randomNeed(QRandomGenerator& random) {
+    return QString::number(int(random.bounded(-25, 100)));
+}
+
+// The line as the format describes it: quoted fields, commas, CR LF, Windows-1251.
+QByteArray expectedLine(const QStringList& fields) {
+    QByteArray line;
+    for (const QString& field : fields)
+        line += (line.isEmpty() ? "\"" : ",\"") + cp1251(field) + "\"";
+    return line + "\r\n";
+}
+
+QStringList fieldsOf(const PetRecord& r) {
+    return {r.PetName, r.AgeDays, r.SavedOn, r.Hunger, r.Thirst, r.Mood, r.Sleepiness, r.Health};
+}
+
+bool diesOfNeglect(const QStringList& needs) {
+    const int h = needs[0].toInt(), t = needs[1].toInt(), m = needs[2].toInt(),
+              s = needs[3].toInt(), he = needs[4].toInt();
+    return (h >= 10 && t >= 10 && he <= 0) || (t >= 10 && m <= 0 && s >= 10);
+}
+
+} // namespace
+
+class RoundTripTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { qInfo("seed %u", seed()); }
+    void fileFunctionsKeepEveryByte();
+    void windowReopensWhatItClosedWith();
+};
+
+void RoundTripTest::fileFunctionsKeepEveryByte() {
+    QRandomGenerator random(seed());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Pets.pets");
+    for (int i = 0; i < 500; ++i) {
+        const PetRecord record{randomName(random),
+                               QString::number(random.bounded(0, 40)),
+                               savedOnText(QDate(2020, 1, 1).addDays(random.bounded(3000))),
+                               randomNeed(random), randomNeed(random), randomNeed(random),
+                               randomNeed(random), randomNeed(random)};
+        writePetFile(path, record);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), expectedLine(fieldsOf(record)));
+        QCOMPARE(readPetFile(path), record);
+    }
+}
+
+void RoundTripTest::windowReopensWhatItClosedWith() {
+    QRandomGenerator random(seed() + 1);
+    PetWindow pet(petLine("Pet", "0", "00.00.0000", "5", "5", "5", "0", "10"));
+    for (int i = 0; i < 40; ++i) {
+        const QString name = randomName(random);
+        const QString age = QString::number(random.bounded(0, 20));
+        QStringList needs;
+        do {
+            needs.clear();
+            for (int n = 0; n < 5; ++n)
+                needs << randomNeed(random);
+        } while (diesOfNeglect(needs));
+
+        frmForm& form = pet.open();
+        form.setWindowTitle(name);
+        form.lblaD->setText(age);
+        const std::array<Label*, 5> labels = {form.lblSH, form.lblSD, form.lblSI, form.lblSS,
+                                              form.lblSHe};
+        for (int n = 0; n < 5; ++n)
+            labels[n]->setText(needs[n]);
+        pet.close();
+        QCOMPARE(pet.folder.petFileBytes(),
+                 expectedLine(QStringList{name, age, "07.12.2026"} + needs));
+
+        // Reopened the same day: the pet is shown exactly as it was saved.
+        frmForm& again = pet.open();
+        QCOMPARE(again.windowTitle(), name);
+        QCOMPARE(again.lblaD->text(), age);
+        const QStringList shown = {again.lblSH->text(), again.lblSD->text(), again.lblSI->text(),
+                                   again.lblSS->text(), again.lblSHe->text()};
+        QCOMPARE(shown, needs);
+    }
+    QCOMPARE(pet.services.boxes().size(), 0);
+}
+
+QTEST_MAIN(RoundTripTest)
+#include "round_trip_test.moc"
