@@ -5,3 +5,30 @@ cd "$(dirname "$0")"
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --timeout 300 -j "$(nproc)"
+
+# The same suites built with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize_build=${PET_SANITIZE_BUILD:-build-sanitize}
+cmake -S . -B "$sanitize_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPET_SANITIZE=ON
+cmake --build "$sanitize_build" --parallel "$(nproc)"
+ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1} \
+UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
+PET_SOAK_SECONDS=${PET_SOAK_SECONDS:-30} \
+    ctest --test-dir "$sanitize_build" --output-on-failure --timeout 600 -j "$(nproc)"
+
+# Fuzzing the pet-file reader, where clang brings libFuzzer. The corpus is
+# replayed in every build by corpus_replay_test; new inputs the fuzzer finds
+# stay in the build folder.
+if command -v clang++ >/dev/null &&
+    echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' |
+    clang++ -x c++ -fsanitize=fuzzer - -o /dev/null 2>/dev/null; then
+    fuzz_build=${PET_FUZZ_BUILD:-build-fuzz}
+    cmake -S . -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPET_FUZZ=ON
+    cmake --build "$fuzz_build" --target pet_record_fuzz --parallel "$(nproc)"
+    mkdir -p "$fuzz_build/corpus" "$fuzz_build/crashes"
+    "$fuzz_build/fuzz/pet_record_fuzz" -max_total_time="${PET_FUZZ_SECONDS:-60}" \
+        -rss_limit_mb=512 -malloc_limit_mb=256 -timeout=5 -max_len=8192 -print_final_stats=1 \
+        -artifact_prefix="$fuzz_build/crashes/" "$fuzz_build/corpus" fuzz/corpus
+else
+    echo "clang++ with libFuzzer not found: fuzzing skipped (the corpus was replayed above)"
+fi
