@@ -21,6 +21,7 @@ from Xlib.ext import xtest
 
 _libc = ctypes.CDLL("libc.so.6", use_errno=True)
 _PR_SET_PDEATHSIG = 1
+_PR_SET_CHILD_SUBREAPER = 36
 
 # Where the window lays out its controls, relative to its client area.
 PIC_S = (11, 11)  # top panel
@@ -90,6 +91,9 @@ class Session:
 
     def __init__(self):
         self.tmp = tempfile.mkdtemp(prefix="pet-e2e-")
+        # Daemons that the buses start on their own become this process's
+        # children when their parents go, so they are reaped here, not left over.
+        _libc.prctl(_PR_SET_CHILD_SUBREAPER, 1)
         self.children = []
         # A terminating signal unwinds through the clean-up code.
         for sig in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
@@ -103,8 +107,8 @@ class Session:
     def _on_signal(self, signum, frame):
         raise SystemExit(128 + signum)
 
-    def _spawn(self, argv, **kwargs):
-        proc = subprocess.Popen(argv, stdin=subprocess.DEVNULL, preexec_fn=_die_with_parent,
+    def _spawn(self, argv, preexec_fn=_die_with_parent, **kwargs):
+        proc = subprocess.Popen(argv, stdin=subprocess.DEVNULL, preexec_fn=preexec_fn,
                                 start_new_session=True, **kwargs)
         self.children.append(proc)
         return proc
@@ -141,9 +145,13 @@ class Session:
         if not address:
             raise RuntimeError("the session bus did not start")
         self.env["DBUS_SESSION_BUS_ADDRESS"] = address
-        self.launcher = self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                    env=self.env)
+        # The launcher starts a bus daemon of its own. A shell holds both in one
+        # process group and ends the group when this process dies.
+        self.launcher = self._spawn(
+            ["/bin/sh", "-c", 'trap "kill 0" TERM; "$0" --launch-immediately & wait',
+             "/usr/libexec/at-spi-bus-launcher"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=self.env,
+            preexec_fn=lambda: _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM))
         # This process reads the accessibility tree over the same buses.
         os.environ.update(DISPLAY=self.display_name,
                           DBUS_SESSION_BUS_ADDRESS=address, XDG_RUNTIME_DIR=runtime_dir)
@@ -165,6 +173,14 @@ class Session:
                         os.killpg(proc.pid, signal.SIGKILL)
                     proc.wait()
         self.children.clear()
+        deadline = time.monotonic() + 3
+        while time.monotonic() < deadline:
+            try:
+                pid, _ = os.waitpid(-1, os.WNOHANG)
+            except ChildProcessError:
+                break
+            if pid == 0:
+                time.sleep(0.05)
         shutil.rmtree(self.tmp, ignore_errors=True)
 
     # --- windows --------------------------------------------------------
@@ -355,6 +371,9 @@ class Program:
         self.win, geometry = self.window(title, timeout)
         self.origin = geometry[:2]
         self.size = geometry[2:]
+        # A window just mapped may not have painted yet; the idle pet shows it has.
+        idle = ["p0.gif", "p1.gif", "p2.gif"]
+        wait_until("the window's first paint", lambda: self.pet_pictures_shown(idle), timeout)
         return self.win
 
     def close(self, timeout=10):
@@ -391,6 +410,11 @@ class Program:
 
     def shows_pet_picture(self, name):
         return same_pixels(self.pet_picture(), self.gif(name))
+
+    def pet_pictures_shown(self, names):
+        """Which of these pictures the pet picture box shows, from one screenshot."""
+        shot = self.pet_picture()
+        return [name for name in names if same_pixels(shot, self.gif(name))]
 
     def panel_shows_choices(self, names):
         """The four choice images side by side, each lying above its right neighbour."""

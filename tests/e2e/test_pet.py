@@ -138,13 +138,10 @@ class StartUp(Case):
         program = self.program(pet_line(NAME, "1", FRESH_MARKER, "5", "5", "5", "0", "10"))
         program.start().main_window(NAME)
         idle = ["p0.gif", "p1.gif", "p2.gif"]
-        # A window just mapped may not have painted yet.
-        harness.wait_until("the first picture", lambda: any(
-            program.shows_pet_picture(name) for name in idle), timeout=3)
         seen = []
         deadline = time.monotonic() + 3.2
         while time.monotonic() < deadline:
-            shown = [name for name in idle if program.shows_pet_picture(name)]
+            shown = program.pet_pictures_shown(idle)
             self.assertEqual(len(shown), 1, "the pet picture is one of the idle pictures")
             if not seen or seen[-1] != shown[0]:
                 seen.append(shown[0])
@@ -197,7 +194,7 @@ class Care(Case):
         seen = []
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
-            shown = [name for name in frames if program.shows_pet_picture(name)]
+            shown = program.pet_pictures_shown(frames)
             if shown and (not seen or seen[-1] != shown[0]):
                 seen.append(shown[0])
                 if during and len(seen) == 1:
@@ -258,7 +255,7 @@ class Care(Case):
         program.hover_button("play")
         seen = [frames[0]]
         while len(seen) < 4:
-            shown = [name for name in frames if program.shows_pet_picture(name)]
+            shown = program.pet_pictures_shown(frames)
             if shown and shown[0] != seen[-1]:
                 seen.append(shown[0])
             if seen[-1] == frames[-1]:
