@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
@@ -50,6 +51,10 @@ public:
 
     const QPixmap& picture() const { return picture_; }
 
+    // What a screen reader calls the control: a picture unless told otherwise.
+    QAccessible::Role accessibleRole() const { return accessibleRole_; }
+    void setAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
+
 signals:
     void clicked();
     void mouseMoved();
@@ -65,6 +70,7 @@ protected:
 
 private:
     bool pressed_ = false;
+    QAccessible::Role accessibleRole_ = QAccessible::Graphic;
 };
 
 // An image control: takes its picture's size; without one it is transparent.

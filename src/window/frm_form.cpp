@@ -1,11 +1,12 @@
 #include "frm_form.h"
 
+#include "control_accessibility.h"
 #include "conversions.h"
 #include "needs/need_clock.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QPainter>
 
 namespace {
@@ -15,8 +16,12 @@ constexpr int kClientHeight = 281;
 // Where the window was laid out to open on the screen.
 constexpr QPoint kDesignPosition(187, 162);
 
+// The buttons and the icon are PNGs built into the program. Named as such, Qt
+// reads them itself instead of loading every image plugin to ask about them.
 QPixmap builtinPicture(const char* name) {
-    return QPixmap(QStringLiteral(":/builtin/%1.png").arg(QLatin1String(name)));
+    QImageReader reader(QStringLiteral(":/builtin/%1.png").arg(QLatin1String(name)), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 Image* button(QWidget* parent, const char* name, int top, HintTarget hint, const char* word) {
@@ -25,6 +30,7 @@ Image* button(QWidget* parent, const char* name, int top, HintTarget hint, const
     image->setPicture(builtinPicture(name));
     image->setAccessibleName(QString::fromUtf8(word));
     image->setAccessibleDescription(hintFor(hint));
+    image->setAccessibleRole(QAccessible::Button);
     return image;
 }
 
@@ -46,12 +52,15 @@ frmForm::frmForm(PlatformServices& services, QWidget* parent)
     : QWidget(parent), runtime_(services) {
     setWindowTitle(QStringLiteral("Pet"));
     QIcon icon;
-    for (const char* size : {"icon", "icon-48", "icon-64", "icon-128", "icon-256"})
+    // Window managers draw a window's icon small; the menus take the large
+    // sizes from the installed icon theme, so they are not decoded and sent here.
+    for (const char* size : {"icon", "icon-48", "icon-64"})
         icon.addPixmap(builtinPicture(size));
     setWindowIcon(icon);
     setFixedSize(kClientWidth, kClientHeight);
     move(kDesignPosition);
     setMouseTracking(true);
+    installControlAccessibility();
     createControls();
     connectHandlers();
 }
@@ -84,13 +93,17 @@ void frmForm::createControls() {
     picMain->setAccessibleName(QStringLiteral("Питомец"));
     picS = new PictureBox(this, 11, 11, 257, 65, QColor(0, 255, 255));
     picS->setObjectName(QStringLiteral("picS"));
+    picS->setAccessibleRole(QAccessible::Pane);
 
     imgS3 = image(picS, "imgS3", 192, 0, 65, 65);
     imgS2 = image(picS, "imgS2", 128, 0, 65, 65);
     imgS1 = image(picS, "imgS1", 64, 0, 65, 65);
     imgS0 = image(picS, "imgS0", 0, 0, 65, 65);
-    for (Image* choice : choiceImages())
+    // A choice is made by clicking its picture.
+    for (Image* choice : choiceImages()) {
+        choice->setAccessibleRole(QAccessible::Button);
         choice->hide();
+    }
     lblW1 = label(picS, "lblW1", "Голод:", 32, 8);
     lblSH = label(picS, "lblSH", "0", 88, 8);
     lblW2 = label(picS, "lblW2", "Жажда:", 32, 24);

@@ -2,6 +2,7 @@
 file system see."""
 
 import os
+import re
 import subprocess
 import tempfile
 import time
@@ -23,6 +24,17 @@ NAME = "Уголёк"
 
 def configure(session, program, pictures, build):
     CONFIG.update(session=session, program=program, pictures=pictures, build=build)
+
+
+def desktop_command(exec_value):
+    """The command a menu runs for a desktop entry's Exec value: the string
+    escapes undone first, then split into arguments, where a quoted argument
+    takes \\", \\`, \\$ and \\\\ as the character itself."""
+    text = re.sub(r"\\(.)", lambda m: {"s": " ", "n": "\n", "t": "\t", "r": "\r"}
+                  .get(m.group(1), m.group(1)), exec_value)
+    args = re.findall(r'"((?:[^"\\]|\\.)*)"|(\S+)', text)
+    return [(re.sub(r'\\([\\"`$])', r"\1", quoted) if quoted else bare).replace("%%", "%")
+            for quoted, bare in args]
 
 
 def a11y():
@@ -306,10 +318,12 @@ class Accessibility(Case):
         for (name, description), key in zip(buttons.items(), harness.BUTTONS):
             with self.subTest(name):
                 self.assertIn(name, named)
+                self.assertEqual(named[name].role, "push button")
                 self.assertEqual(named[name].description, description)
                 left, top = harness.BUTTONS[key]
                 self.assertEqual(named[name].extents, (*program.at(left, top), 80, 23))
         self.assertEqual(named["Питомец"].extents, (*program.at(96, 112), 170, 142))
+        self.assertEqual(named["Питомец"].role, "image")
         for label in ("Голод: 5", "Жажда: 7", "Настроение: 3", "Сонливость: 0",
                       "Здоровье: 10", "Возраст: 6"):
             self.assertIn(label, named)
@@ -327,7 +341,8 @@ class Install(Case):
         build = CONFIG["build"]
         if not build:
             self.skipTest("no build folder given")
-        prefix = tempfile.mkdtemp(prefix="prefix-", dir=self.session.tmp)
+        # Spaces and shell characters in the prefix: the menu entry must still start it.
+        prefix = tempfile.mkdtemp(prefix="my pets $1 \"x\"-", dir=self.session.tmp)
 
         def install():
             subprocess.run(["cmake", "--install", build, "--prefix", prefix], check=True,
@@ -345,7 +360,8 @@ class Install(Case):
         self.assertEqual(entry["Name"], "Питомец")
         self.assertEqual(entry["Icon"], "pet")
         self.assertEqual(entry["Categories"], "Game;")
-        self.assertEqual(entry["Exec"], os.path.join(prefix, "bin", "pet"))
+        launcher = os.path.join(prefix, "bin", "pet")
+        self.assertEqual(desktop_command(entry["Exec"]), [launcher])
         gifs = sorted(f for f in os.listdir(os.path.join(folder, "G")) if f.endswith(".gif"))
         self.assertEqual(gifs, sorted(f for f in os.listdir(CONFIG["pictures"])
                                       if f.endswith(".gif")))
@@ -354,7 +370,7 @@ class Install(Case):
         with open(os.path.join(os.path.dirname(__file__), "..", "..", "src", "pet",
                                "Pets.pets"), "rb") as f:
             self.assertEqual(program.pet_bytes(), f.read(), "the default pet")
-        program.start([os.path.join(prefix, "bin", "pet")])
+        program.start(desktop_command(entry["Exec"]))
         program.main_window(NAME)
         program.close()
         saved = program.pet_bytes()

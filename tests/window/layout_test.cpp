@@ -1,6 +1,7 @@
 #include "interaction/hints.h"
 #include "support/pet_window.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 
 namespace {
@@ -22,6 +23,9 @@ private slots:
     void captionsFitBeforeTheirValues();
     void everyHintFitsTheStatusLine();
     void choiceImageTakesItsPicturesSize();
+    void screenReadersHearWhatEachControlIs_data();
+    void screenReadersHearWhatEachControlIs();
+    void statusLineIsReadAsItsCurrentText();
 };
 
 void LayoutTest::windowHasItsDesignedSize() {
@@ -176,6 +180,50 @@ void LayoutTest::choiceImageTakesItsPicturesSize() {
     form.imgS0->setPicture(form.loadPicture("p0.gif"));
     QCOMPARE(form.imgS0->geometry(), QRect(0, 0, 170, 142));
     QCOMPARE(form.imgS1->geometry(), neighbour);
+}
+
+void LayoutTest::screenReadersHearWhatEachControlIs_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("spoken");
+    for (const auto& [name, word] : {std::pair{"imgStatic", "Данные"},
+                                     {"imgEat", "Кушать"},
+                                     {"imgDrink", "Пить"},
+                                     {"imgPlay", "Играть"},
+                                     {"imgSleep", "Спать"},
+                                     {"imgTreat", "Лечить"}})
+        QTest::newRow(name) << name << QAccessible::Button << QString::fromUtf8(word);
+    for (const char* name : {"imgS0", "imgS1", "imgS2", "imgS3"})
+        QTest::newRow(name) << name << QAccessible::Button << QString();
+    QTest::newRow("picMain") << "picMain" << QAccessible::Graphic << "Питомец";
+    QTest::newRow("picS") << "picS" << QAccessible::Pane << QString();
+    QTest::newRow("lblSH") << "lblSH" << QAccessible::StaticText << "Голод: 5";
+    QTest::newRow("lblaD") << "lblaD" << QAccessible::StaticText << "Возраст: 4";
+}
+
+void LayoutTest::screenReadersHearWhatEachControlIs() {
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, spoken);
+    PetWindow pet(kPet);
+    frmForm& form = pet.open();
+    QAccessibleInterface* control =
+        QAccessible::queryAccessibleInterface(form.findChild<QWidget*>(name));
+    QVERIFY(control);
+    QCOMPARE(control->role(), role);
+    QCOMPARE(control->text(QAccessible::Name), spoken);
+}
+
+// The pet's replies and the hints are heard because the line's spoken name
+// follows its text.
+void LayoutTest::statusLineIsReadAsItsCurrentText() {
+    PetWindow pet(kPet);
+    frmForm& form = pet.open();
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(form.lblSTR);
+    pet.moveOver(form.imgEat);
+    QCOMPARE(line->text(QAccessible::Name), QStringLiteral("Накормить питомца"));
+    form.lblSTR->setText(QStringLiteral("Уголёк: Спасибо!"));
+    QCOMPARE(line->text(QAccessible::Name), QStringLiteral("Уголёк: Спасибо!"));
 }
 
 QTEST_MAIN(LayoutTest)

@@ -1,0 +1,6 @@
+#pragma once
+
+// Screen readers ask Qt what each control is. Plain widgets answer "filler",
+// so the picture buttons would not be heard as buttons nor the pet as a
+// picture; this tells them the role each picture control was given.
+void installControlAccessibility();
