@@ -1,15 +1,37 @@
 #include "conversions.h"
 
 #include "runtime_error.h"
+#include "text_scan.h"
 
-#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
+namespace {
+
+// Spaces, a sign, digits with a fraction after a point or a comma, an
+// exponent, spaces: "5", " -2 ", "2,5", ",5", "1e3".
+bool looksNumeric(QStringView text) {
+    TextScan scan(text);
+    scan.skipAll(TextScan::isSpace);
+    scan.skipOne('+') || scan.skipOne('-');
+    const qsizetype whole = scan.skipAll(TextScan::isDigit).size();
+    const qsizetype fraction =
+        scan.skipOne('.') || scan.skipOne(',') ? scan.skipAll(TextScan::isDigit).size() : 0;
+    if (whole == 0 && fraction == 0)
+        return false;
+    if (scan.skipOne('e') || scan.skipOne('E')) {
+        scan.skipOne('+') || scan.skipOne('-');
+        if (scan.skipAll(TextScan::isDigit).isEmpty())
+            return false;
+    }
+    scan.skipAll(TextScan::isSpace);
+    return scan.atEnd();
+}
+
+} // namespace
+
 double numericValue(const QString& text) {
-    static const QRegularExpression number(
-        QStringLiteral(R"(^\s*[+-]?(\d+([.,]\d*)?|[.,]\d+)([eE][+-]?\d+)?\s*$)"));
-    if (!number.match(text).hasMatch())
+    if (!looksNumeric(text))
         throw RuntimeError(QStringLiteral("Текст «%1» не является числом.").arg(text));
     QString plain = text.trimmed();
     plain.replace(QLatin1Char(','), QLatin1Char('.'));

@@ -83,6 +83,7 @@ void LifeCheckTest::savedOnReadsBack_data() {
     QTest::newRow("two-digit day and month") << "06.12.2026" << QDate(2026, 12, 6);
     QTest::newRow("one-digit day and month") << "6.1.2026" << QDate(2026, 1, 6);
     QTest::newRow("leap day") << "29.02.2024" << QDate(2024, 2, 29);
+    QTest::newRow("spaces around") << " 6.1.2026\t" << QDate(2026, 1, 6);
 }
 
 void LifeCheckTest::savedOnReadsBack() {
@@ -100,6 +101,11 @@ void LifeCheckTest::savedOnRejects_data() {
     QTest::newRow("words") << "вчера";
     QTest::newRow("empty") << "";
     QTest::newRow("slashes and two-digit year") << "06/12/26";
+    QTest::newRow("three-digit day") << "106.12.2026";
+    QTest::newRow("five-digit year") << "06.12.20266";
+    QTest::newRow("no year") << "06.12.";
+    QTest::newRow("no month") << "06..2026";
+    QTest::newRow("a word after it") << "06.12.2026 г.";
 }
 
 void LifeCheckTest::savedOnRejects() {

@@ -25,6 +25,11 @@ void ConversionsTest::numericValue_data() {
     QTest::newRow("plus sign") << "+3" << 3.0;
     QTest::newRow("decimal comma") << "2,5" << 2.5;
     QTest::newRow("decimal point") << "2.5" << 2.5;
+    QTest::newRow("no whole part") << ",5" << 0.5;
+    QTest::newRow("no fraction digits") << "5." << 5.0;
+    QTest::newRow("exponent") << "1e3" << 1000.0;
+    QTest::newRow("signed exponent after a comma") << "2,5E-1" << 0.25;
+    QTest::newRow("tab and carriage return") << "\t7\r" << 7.0;
 }
 
 void ConversionsTest::numericValue() {
@@ -41,6 +46,14 @@ void ConversionsTest::notANumber_data() {
     QTest::newRow("inf") << "inf";
     QTest::newRow("nan") << "nan";
     QTest::newRow("too big") << "1e999";
+    QTest::newRow("point alone") << ".";
+    QTest::newRow("sign alone") << "-";
+    QTest::newRow("two signs") << "+-1";
+    QTest::newRow("exponent without digits") << "1e";
+    QTest::newRow("two numbers") << "5 5";
+    QTest::newRow("two points") << "1.2.3";
+    QTest::newRow("Arabic-Indic digit") << QString(QChar(0x0665));
+    QTest::newRow("no-break space") << QString(QChar(0x00A0)) + "5";
 }
 
 void ConversionsTest::notANumber() {
