@@ -1,11 +1,10 @@
 #include "pet_record.h"
 
+#include "code_page_1251.h"
 #include "window/runtime_error.h"
 
 #include <QBuffer>
 #include <QIODevice>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <array>
 
 namespace {
@@ -14,7 +13,6 @@ constexpr char kQuote = '"';
 constexpr char kComma = ',';
 constexpr char kCR = '\r';
 constexpr char kLF = '\n';
-const char* const kCodePage = "windows-1251";
 
 bool isLineEnd(char c) {
     return c == kCR || c == kLF;
@@ -119,25 +117,15 @@ private:
 };
 
 QString decoded(const QByteArray& bytes) {
-    QStringDecoder decoder(kCodePage);
-    if (!decoder.isValid())
-        throw RuntimeError(QStringLiteral("Кодировка Windows-1251 недоступна."));
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        throw RuntimeError(
-            QStringLiteral("В файле питомца есть знаки не из кодировки Windows-1251."));
-    return text;
+    return fromCodePage1251(bytes);
 }
 
 QByteArray encoded(const QString& text) {
-    QStringEncoder encoder(kCodePage);
-    if (!encoder.isValid())
-        throw RuntimeError(QStringLiteral("Кодировка Windows-1251 недоступна."));
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
+    std::optional<QByteArray> bytes = toCodePage1251(text);
+    if (!bytes)
         throw RuntimeError(
             QStringLiteral("Текст «%1» нельзя записать в кодировке Windows-1251.").arg(text));
-    return bytes;
+    return *std::move(bytes);
 }
 
 } // namespace
