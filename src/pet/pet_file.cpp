@@ -59,11 +59,30 @@ void syncFolder(const QByteArray& folder) {
     }
 }
 
+// The temporary file a save writes beside the pet file: "Pets.pets.saving-"
+// and six characters mkstemp chooses.
+const QString kTemporaryInfix = QStringLiteral(".saving-");
+constexpr qsizetype kTemporaryRandomLength = 6;
+
+// A save that was killed before its rename leaves its temporary file behind.
+// Only one window keeps the pet, so any such file is a dead save's, and the
+// next save that succeeds clears them away.
+void removeDeadTemporaries(const QString& path) {
+    const QFileInfo info(path);
+    const QString prefix = info.fileName() + kTemporaryInfix;
+    QDir folder = info.dir();
+    for (const QString& name : folder.entryList({prefix + QStringLiteral("*")},
+                                                QDir::Files | QDir::Hidden | QDir::System))
+        if (name.size() == prefix.size() + kTemporaryRandomLength)
+            folder.remove(name);
+}
+
 // Writes a temporary file beside the pet file, syncs it, and renames it over
 // the old one, so that the file on disk is always one whole record.
 void replaceAtomically(const QString& path, const QByteArray& bytes) {
     const QByteArray target = QFile::encodeName(path);
-    QByteArray temporary = target + ".XXXXXX";
+    QByteArray temporary =
+        target + QFile::encodeName(kTemporaryInfix) + QByteArray(kTemporaryRandomLength, 'X');
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         throw writeError(path, systemReason());
@@ -101,6 +120,7 @@ void writePetFile(const QString& path, const PetRecord& record) {
     if (info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner)))
         throw writeError(path, QStringLiteral("файл защищён от записи"));
     replaceAtomically(path, bytes);
+    removeDeadTemporaries(path);
 }
 
 void keepPetFileBackup(const QString& path) {
