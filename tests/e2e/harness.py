@@ -45,6 +45,17 @@ def _die_with_parent():
     _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
+def wait_out_midnight(seconds):
+    """Waits for the new day if it would begin within `seconds`: the expected
+    files name today's date, which must be the program's today too."""
+    now = datetime.datetime.now()
+    tomorrow = datetime.datetime.combine(now.date() + datetime.timedelta(days=1),
+                                         datetime.time())
+    left = (tomorrow - now).total_seconds()
+    if left < seconds:
+        time.sleep(left + 1)
+
+
 def today_text(days=0):
     return (datetime.date.today() + datetime.timedelta(days=days)).strftime("%d.%m.%Y")
 

@@ -47,6 +47,7 @@ class Case(unittest.TestCase):
     def setUp(self):
         self.session = CONFIG["session"]
         self.programs = []
+        harness.wait_out_midnight(CASE_SECONDS)
         limit = harness.time_limit(CASE_SECONDS)
         limit.__enter__()
         self.addCleanup(limit.__exit__, None, None, None)
@@ -200,15 +201,18 @@ class Care(Case):
         harness.wait_until("the choices " + " ".join(names),
                            lambda: program.panel_shows_choices(names), timeout=3)
 
-    def watch_run(self, program, frames, seconds, during=None):
+    def watch_run(self, program, frames, seconds, during=None, times=None):
         """Samples the pet picture through a run; returns the frames seen, in order.
-        `during` is called once, after the first frame has appeared."""
+        `during` is called once, after the first frame has appeared; `times`
+        gets the moment each frame was first seen."""
         seen = []
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
             shown = program.pet_pictures_shown(frames)
             if shown and (not seen or seen[-1] != shown[0]):
                 seen.append(shown[0])
+                if times is not None:
+                    times.append(time.monotonic())
                 if during and len(seen) == 1:
                     during()
             time.sleep(0.02)
@@ -248,6 +252,38 @@ class Care(Case):
         program.close()
         self.assertEqual(program.pet_bytes(),
                          pet_line(NAME, "2", today_text(), "0", "9", "10", "4", "6"))
+
+    def test_sleep_then_a_treatment_are_played_and_saved(self):
+        program = self.program(pet_line(NAME, "3", FRESH_MARKER, "4", "4", "5", "6", "3"))
+        program.start().main_window(NAME)
+
+        # Sleep offers the moon alone, and its run steps every 500 ms.
+        program.click_button("sleep")
+        self.wait_panel(program, ["sl0.gif"])
+        program.click_choice(0)
+        frames = ["pSSM0%d.gif" % i for i in range(3)]
+        times = []
+        self.assertEqual(self.watch_run(program, frames, 2.2, times=times), frames)
+        # Two steps from the first frame to the last: 1 s, where 400-ms steps take 0.8 s.
+        self.assertGreater(times[-1] - times[0], 0.92)
+        self.assertEqual(self.status_line(program, NAME), NAME + ": Я поспал!")
+        # Sleepiness 6 - 10 is bounded to 0 by the need clock after the run.
+        self.expect_shown(program, NAME, "3", ("5", "5", "6", "0", "5"))
+
+        # At health 5 the pet is too well for the pills, not for the shot.
+        program.click_button("treat")
+        self.wait_panel(program, ["t0.gif", "t1.gif", "t2.gif", "t3.gif"])
+        program.click_choice(2)
+        harness.wait_until("the refusal", lambda: self.status_line(program, NAME)
+                           == NAME + ": Я не очень сильно болен!", timeout=3)
+        program.click_choice(1)
+        frames = ["pHeM1%d.gif" % i for i in range(2)]
+        self.assertEqual(self.watch_run(program, frames, 1.6), frames)
+        self.assertEqual(self.status_line(program, NAME), NAME + ": Как больно!")
+        self.expect_shown(program, NAME, "3", ("5", "5", "4", "1", "9"))
+        program.close()
+        self.assertEqual(program.pet_bytes(),
+                         pet_line(NAME, "3", today_text(), "5", "5", "4", "1", "9"))
 
     def test_covered_buttons_do_nothing_during_a_run(self):
         program = self.program(pet_line(NAME, "2", FRESH_MARKER, "5", "6", "5", "3", "5"))
