@@ -56,6 +56,21 @@ struct Bite {
     double tail;
 };
 
+// The cat at one step of eating or drinking; leaning in, its head goes
+// further to reach the food or drink in front of it.
+CatPose bitePose(const Bite& b, QPointF reach, int frame) {
+    CatPose pose = actionPose();
+    pose.lean = b.lean;
+    pose.headShift = b.headShift + (b.lean > 0 ? reach : QPointF());
+    pose.headTilt = b.tilt;
+    pose.eyes = b.eyes;
+    pose.mouth = b.mouth;
+    pose.look = b.look;
+    pose.tail = b.tail;
+    pose.breath = frame % 2;
+    return pose;
+}
+
 Pictures eating() {
     const Prop foods[] = {Prop::Fish, Prop::Sausage, Prop::CatFood, Prop::Cake};
     const Bite steps[] = {
@@ -73,16 +88,7 @@ Pictures eating() {
             out.push_back({frameName("pfM", option, frame),
                            scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
                                drawProp(p, foods[option], propSpot, propSize, b.amount);
-                               CatPose pose = actionPose();
-                               const bool down = b.lean > 0;
-                               pose.lean = b.lean;
-                               pose.headShift = b.headShift + (down ? reach[option] : QPointF());
-                               pose.headTilt = b.tilt;
-                               pose.eyes = b.eyes;
-                               pose.mouth = b.mouth;
-                               pose.look = b.look;
-                               pose.tail = b.tail;
-                               pose.breath = frame % 2;
+                               CatPose pose = bitePose(b, reach[option], frame);
                                pose.rightPaw = frame == 0 ? QPointF(4, -2) : QPointF(0, 0);
                                drawCat(p, pose);
                                if (frame == 2)
@@ -122,16 +128,7 @@ Pictures drinking() {
             out.push_back({frameName("pdM", option, frame),
                            scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
                                drawProp(p, drinks[option], propSpot, propSize, b.amount);
-                               CatPose pose = actionPose();
-                               const bool down = b.lean > 0;
-                               pose.lean = b.lean;
-                               pose.headShift = b.headShift + (down ? reach[option] : QPointF());
-                               pose.headTilt = b.tilt;
-                               pose.eyes = b.eyes;
-                               pose.mouth = b.mouth;
-                               pose.look = b.look;
-                               pose.tail = b.tail;
-                               pose.breath = frame % 2;
+                               CatPose pose = bitePose(b, reach[option], frame);
                                drawCat(p, pose);
                                if (frame == 1 || frame == 2) {
                                    // Splashes where the tongue meets the drink.

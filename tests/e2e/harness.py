@@ -5,6 +5,7 @@ Every process started here is tied to this one: it gets SIGKILL when this
 process dies, however it dies, and is ended in `Session.close` otherwise.
 """
 
+import argparse
 import contextlib
 import ctypes
 import datetime
@@ -43,6 +44,14 @@ FRESH_MARKER = "00.00.0000"
 
 def _die_with_parent():
     _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
+def argument_parser():
+    """The arguments every script here takes: the built program and its pictures."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--pictures", required=True)
+    return parser
 
 
 def wait_out_midnight(seconds):

@@ -6,7 +6,6 @@
 CASE names a test class or method of test_pet (StartUp, Care.test_..., ...).
 """
 
-import argparse
 import os
 import sys
 import unittest
@@ -17,9 +16,7 @@ import harness  # noqa: E402
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--pictures", required=True)
+    parser = harness.argument_parser()
     parser.add_argument("--build")
     parser.add_argument("cases", nargs="*")
     args = parser.parse_args()

@@ -4,7 +4,6 @@
     screenshot.py --program build/pet --pictures build/G OUT.png
 """
 
-import argparse
 import os
 import sys
 import time
@@ -15,9 +14,7 @@ import harness  # noqa: E402
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--pictures", required=True)
+    parser = harness.argument_parser()
     parser.add_argument("output")
     args = parser.parse_args()
     session = harness.Session()
