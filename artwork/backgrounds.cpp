@@ -56,13 +56,7 @@ QImage window() {
     // A little shelf beside the age, with a plant and a fish bowl.
     p.fillRect(QRectF(150, 101, 110, 4), ink::wood);
     p.fillRect(QRectF(150, 104, 110, 1.5), ink::woodDark);
-    QPainterPath pot;
-    pot.moveTo(160, 92);
-    pot.lineTo(172, 92);
-    pot.lineTo(170, 101);
-    pot.lineTo(162, 101);
-    pot.closeSubpath();
-    p.fillPath(pot, QColor(0xd8, 0x6a, 0x4a));
+    fillPolygon(p, {{160, 92}, {172, 92}, {170, 101}, {162, 101}}, QColor(0xd8, 0x6a, 0x4a));
     for (int i = -1; i <= 1; ++i) {
         p.save();
         p.translate(166, 92);

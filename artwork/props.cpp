@@ -6,6 +6,24 @@
 
 namespace {
 
+// The drawing space of one prop: origin at its anchor, 64 units across
+// whatever its size, turned by its angle; left again when it goes.
+class PropSpace {
+public:
+    PropSpace(QPainter& p, QPointF anchor, double size, double angle = 0) : p_(p) {
+        p_.save();
+        p_.translate(anchor);
+        p_.scale(size / 64, size / 64);
+        p_.rotate(angle);
+    }
+    ~PropSpace() { p_.restore(); }
+    PropSpace(const PropSpace&) = delete;
+    PropSpace& operator=(const PropSpace&) = delete;
+
+private:
+    QPainter& p_;
+};
+
 // A bite-shaped cut: everything left of x, with a scalloped edge.
 QPainterPath biteMask(double x) {
     QPainterPath keep;
@@ -408,12 +426,7 @@ void gadget(QPainter& p, int variant) {
     // On the screen a little fish runs to a bowl; it moves with the variant.
     const double fx = -7 + (variant % 4) * 4.0;
     fillEllipse(p, QPointF(fx, -9), 3, 2, pixel);
-    QPainterPath fin;
-    fin.moveTo(fx - 2.5, -9);
-    fin.lineTo(fx - 5.5, -11.5);
-    fin.lineTo(fx - 5.5, -6.5);
-    fin.closeSubpath();
-    p.fillPath(fin, pixel);
+    fillPolygon(p, {{fx - 2.5, -9}, {fx - 5.5, -11.5}, {fx - 5.5, -6.5}}, pixel);
     for (int i = 0; i < 3 - variant % 4 && i < 3; ++i)
         p.fillRect(QRectF(6 - i * 3.5, -16, 2, 2), pixel);
     // Cross pad and two buttons.
@@ -500,10 +513,7 @@ void firstAid(QPainter& p, int variant) {
 } // namespace
 
 void drawSpoon(QPainter& p, QPointF bowlCentre, double size, double angle, bool full) {
-    p.save();
-    p.translate(bowlCentre);
-    p.scale(size / 64, size / 64);
-    p.rotate(angle);
+    const PropSpace space(p, bowlCentre, size, angle);
     const QColor steel{0xc8, 0xd0, 0xdc}, steelDark{0x8e, 0x98, 0xa8};
     p.setPen(roundPen(steelDark, 5));
     p.drawLine(QPointF(9, 0), QPointF(34, 0));
@@ -513,14 +523,10 @@ void drawSpoon(QPainter& p, QPointF bowlCentre, double size, double angle, bool 
     fillEllipse(p, QPointF(0, -0.5), 9.5, 5.2, steel);
     if (full)
         fillEllipse(p, QPointF(0, 0), 7.5, 3.8, QColor(0xd8, 0x2e, 0x4a));
-    p.restore();
 }
 
 void drawSyringe(QPainter& p, QPointF tip, double size, double angle, double pushed) {
-    p.save();
-    p.translate(tip);
-    p.scale(size / 64, size / 64);
-    p.rotate(angle);
+    const PropSpace space(p, tip, size, angle);
     // Drawn pointing left from the tip.
     const QColor barrel{0xf0, 0xf8, 0xff}, edge{0x7e, 0x9c, 0xc0}, dose{0x6c, 0xd4, 0xc0};
     p.setPen(roundPen(ink::greyDark, 1.6));
@@ -541,14 +547,10 @@ void drawSyringe(QPainter& p, QPointF tip, double size, double angle, double pus
     p.setPen(roundPen(edge, 4));
     p.drawLine(QPointF(rod, -7), QPointF(rod, 7));
     p.drawLine(QPointF(42, -9), QPointF(42, 9));
-    p.restore();
 }
 
 void drawCapsule(QPainter& p, QPointF centre, double size, double angle) {
-    p.save();
-    p.translate(centre);
-    p.scale(size / 64, size / 64);
-    p.rotate(angle);
+    const PropSpace space(p, centre, size, angle);
     QPainterPath whole;
     whole.addRoundedRect(QRectF(-24, -11, 48, 22), 11, 11);
     QPainterPath half;
@@ -559,14 +561,10 @@ void drawCapsule(QPainter& p, QPointF centre, double size, double angle) {
     p.setBrush(Qt::NoBrush);
     p.drawPath(whole);
     fillEllipse(p, QPointF(-12, -5), 6, 2.2, QColor(0xff, 0xff, 0xff));
-    p.restore();
 }
 
 void drawBandage(QPainter& p, QPointF centre, double size, double angle) {
-    p.save();
-    p.translate(centre);
-    p.scale(size / 64, size / 64);
-    p.rotate(angle);
+    const PropSpace space(p, centre, size, angle);
     QPainterPath strip;
     strip.addRoundedRect(QRectF(-28, -9, 56, 18), 9, 9);
     p.fillPath(strip, QColor(0xf6, 0xd2, 0xa8));
@@ -575,13 +573,10 @@ void drawBandage(QPainter& p, QPointF centre, double size, double angle) {
     p.fillPath(pad, QColor(0xfc, 0xee, 0xdc));
     for (int i = 0; i < 3; ++i)
         fillEllipse(p, QPointF(-19 + i * 0, -3 + i * 3), 1, 1, QColor(0xd8, 0xb0, 0x86));
-    p.restore();
 }
 
 void drawProp(QPainter& p, Prop prop, QPointF centre, double size, double amount, int variant) {
-    p.save();
-    p.translate(centre);
-    p.scale(size / 64, size / 64);
+    const PropSpace space(p, centre, size);
     switch (prop) {
     case Prop::Fish:
         fish(p, amount);
@@ -640,5 +635,4 @@ void drawProp(QPainter& p, Prop prop, QPointF centre, double size, double amount
         firstAid(p, variant);
         break;
     }
-    p.restore();
 }

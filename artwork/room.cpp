@@ -39,23 +39,12 @@ void drawWindow(QPainter& p, QRectF r, bool night) {
 void drawLamp(QPainter& p, bool on) {
     const QColor pole = on ? ink::woodDark : QColor(0x16, 0x1b, 0x33);
     if (on) {
-        QPainterPath glow;
-        glow.moveTo(138, 40);
-        glow.lineTo(162, 40);
-        glow.lineTo(172, 104);
-        glow.lineTo(128, 104);
-        glow.closeSubpath();
-        p.fillPath(glow, QColor(0xff, 0xf1, 0xbc));
+        fillPolygon(p, {{138, 40}, {162, 40}, {172, 104}, {128, 104}}, QColor(0xff, 0xf1, 0xbc));
     }
     p.fillRect(QRectF(148.5, 38, 3, floorY - 38), pole);
     fillEllipse(p, QPointF(150, floorY), 9, 2.6, pole);
-    QPainterPath shade;
-    shade.moveTo(141, 22);
-    shade.lineTo(159, 22);
-    shade.lineTo(164, 40);
-    shade.lineTo(136, 40);
-    shade.closeSubpath();
-    p.fillPath(shade, on ? QColor(0xff, 0xc4, 0x4a) : QColor(0x33, 0x3c, 0x62));
+    fillPolygon(p, {{141, 22}, {159, 22}, {164, 40}, {136, 40}},
+                on ? QColor(0xff, 0xc4, 0x4a) : QColor(0x33, 0x3c, 0x62));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <initializer_list>
 
 // The one flat palette every picture shares, so the cat, the props and the
 // rooms look like parts of one world.
@@ -70,6 +71,16 @@ inline void smooth(QPainter& p) {
 }
 
 inline void fillPath(QPainter& p, const QPainterPath& path, const QColor& c) {
+    p.fillPath(path, c);
+}
+
+// A closed shape through the corners, in order.
+inline void fillPolygon(QPainter& p, std::initializer_list<QPointF> corners, const QColor& c) {
+    QPainterPath path;
+    path.moveTo(*corners.begin());
+    for (auto corner = corners.begin() + 1; corner != corners.end(); ++corner)
+        path.lineTo(*corner);
+    path.closeSubpath();
     p.fillPath(path, c);
 }
 
