@@ -12,6 +12,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
+    // Started up: the killer's clock starts now, however slow the start was.
+    std::puts("saving");
+    std::fflush(stdout);
     for (int n = std::atoi(argv[2]);; ++n)
         writePetFile(path, changingRecord(n));
 }
