@@ -19,13 +19,7 @@ public:
         return text_.sliced(start, at_ - start);
     }
 
-    // Passes one character if it is of the kind, or is this character.
-    bool skipOne(Kind kind) {
-        if (at_ >= text_.size() || !kind(text_[at_]))
-            return false;
-        ++at_;
-        return true;
-    }
+    // Passes one character if it is this one.
     bool skipOne(char c) {
         if (at_ >= text_.size() || text_[at_] != QLatin1Char(c))
             return false;
