@@ -218,6 +218,18 @@ class Care(Case):
             time.sleep(0.02)
         return seen
 
+    def choose_refused(self, program, n, refusal):
+        """Clicks choice n and waits for the pet's refusal in the status line."""
+        program.click_choice(n)
+        harness.wait_until("the refusal", lambda: self.status_line(program, NAME)
+                           == NAME + ": " + refusal, timeout=3)
+
+    def choose_played(self, program, n, frames, seconds, reply, times=None):
+        """Clicks choice n, sees its frames played in order and the pet's reply."""
+        program.click_choice(n)
+        self.assertEqual(self.watch_run(program, frames, seconds, times=times), frames)
+        self.assertEqual(self.status_line(program, NAME), NAME + ": " + reply)
+
     def test_refusal_then_an_accepted_choice_is_played_and_saved(self):
         program = self.program(pet_line(NAME, "2", FRESH_MARKER, "5", "5", "8", "3", "5"))
         program.start().main_window(NAME)
@@ -226,9 +238,7 @@ class Care(Case):
         # Mood 8: the pet will not play, and nothing else happens.
         program.click_button("play")
         self.wait_panel(program, ["pl0.gif", "pl1.gif", "pl2.gif", "pl3.gif"])
-        program.click_choice(1)
-        harness.wait_until("the refusal", lambda: self.status_line(program, NAME)
-                           == NAME + ": Я не хочу играть!", timeout=3)
+        self.choose_refused(program, 1, "Я не хочу играть!")
         still = program.pet_picture()
         time.sleep(1.2)  # the need clock is stopped while the choices are up
         self.assertTrue(harness.same_pixels(still, program.pet_picture()))
@@ -237,11 +247,8 @@ class Care(Case):
         # Hunger 5: the third food is eaten.
         program.click_button("eat")
         self.wait_panel(program, ["f0.gif", "f1.gif", "f2.gif", "f3.gif"])
-        program.click_choice(2)
-        frames = ["pfM2%d.gif" % i for i in range(4)]
-        seen = self.watch_run(program, frames, 3.0)
-        self.assertEqual(seen, frames)
-        self.assertEqual(self.status_line(program, NAME), NAME + ": Как вкусно! Спасибо!")
+        self.choose_played(program, 2, ["pfM2%d.gif" % i for i in range(4)], 3.0,
+                           "Как вкусно! Спасибо!")
 
         # After the run: needs view, bounded needs, idle pictures again.
         harness.wait_until("the needs view",
@@ -260,26 +267,19 @@ class Care(Case):
         # Sleep offers the moon alone, and its run steps every 500 ms.
         program.click_button("sleep")
         self.wait_panel(program, ["sl0.gif"])
-        program.click_choice(0)
-        frames = ["pSSM0%d.gif" % i for i in range(3)]
         times = []
-        self.assertEqual(self.watch_run(program, frames, 2.2, times=times), frames)
+        self.choose_played(program, 0, ["pSSM0%d.gif" % i for i in range(3)], 2.2, "Я поспал!",
+                           times)
         # Two steps from the first frame to the last: 1 s, where 400-ms steps take 0.8 s.
         self.assertGreater(times[-1] - times[0], 0.92)
-        self.assertEqual(self.status_line(program, NAME), NAME + ": Я поспал!")
         # Sleepiness 6 - 10 is bounded to 0 by the need clock after the run.
         self.expect_shown(program, NAME, "3", ("5", "5", "6", "0", "5"))
 
         # At health 5 the pet is too well for the pills, not for the shot.
         program.click_button("treat")
         self.wait_panel(program, ["t0.gif", "t1.gif", "t2.gif", "t3.gif"])
-        program.click_choice(2)
-        harness.wait_until("the refusal", lambda: self.status_line(program, NAME)
-                           == NAME + ": Я не очень сильно болен!", timeout=3)
-        program.click_choice(1)
-        frames = ["pHeM1%d.gif" % i for i in range(2)]
-        self.assertEqual(self.watch_run(program, frames, 1.6), frames)
-        self.assertEqual(self.status_line(program, NAME), NAME + ": Как больно!")
+        self.choose_refused(program, 2, "Я не очень сильно болен!")
+        self.choose_played(program, 1, ["pHeM1%d.gif" % i for i in range(2)], 1.6, "Как больно!")
         self.expect_shown(program, NAME, "3", ("5", "5", "4", "1", "9"))
         program.close()
         self.assertEqual(program.pet_bytes(),
