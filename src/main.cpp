@@ -1,5 +1,7 @@
 #include "pet/pet_lock.h"
+#include "window/desktop_end.h"
 #include "window/desktop_services.h"
+#include "window/desktop_signals.h"
 #include "window/frm_form.h"
 
 #include <QApplication>
@@ -8,8 +10,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("pet"));
     DesktopServices services;
+    DesktopSignals desktopSignals;
+    // Answered before the lock is taken: a second start may send it at once.
+    desktopSignals.watch({kComeForwardSignal});
     const PetLock lock(services.programFolder() + QStringLiteral("/G"));
     if (lock.heldElsewhere()) {
+        lock.callKeeperForward();
         services.messageBox(kPetAlreadyOpenText, kStyleExclamationOk, kPetAlreadyOpenTitle);
         return 1;
     }
@@ -18,6 +24,7 @@ int main(int argc, char* argv[]) {
     form.load();
     if (form.runtime().programEnded())
         return 0;
+    saveOnDesktopEnds(form, desktopSignals);
     form.show();
     return app.exec();
 }

@@ -1,14 +1,66 @@
 #include "pet_lock.h"
 
-#include <QDir>
+#include "window/desktop_signals.h"
 
-PetLock::PetLock(const QString& pictureFolder) {
-    if (!QDir(pictureFolder).exists())
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+// Never blocks, whatever lies at the lock file's name (a FIFO, a device).
+constexpr int kOpenFlags = O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+
+// A lock file the user may read but not write (left by a run as another user)
+// still carries the lock: flock needs no write access.
+int openLockFile(const QByteArray& path) {
+    const int fd = ::open(path.constData(), O_RDWR | kOpenFlags, 0666);
+    if (fd >= 0 || (errno != EACCES && errno != EROFS))
+        return fd;
+    return ::open(path.constData(), O_RDONLY | kOpenFlags, 0666);
+}
+
+// The whole file, as a record lock: the system names its holder to anyone
+// who asks, which the lock taken by flock does not.
+struct flock wholeFile(short type) {
+    struct flock range {};
+    range.l_type = type;
+    range.l_whence = SEEK_SET;
+    return range;
+}
+
+} // namespace
+
+PetLock::PetLock(const QString& folder) {
+    if (!QDir(folder).exists())
         return;
-    lock_ =
-        std::make_unique<QLockFile>(QDir(pictureFolder).filePath(QStringLiteral("Pets.pets.lock")));
-    // A lock is stale only when its process is gone, however long the pet has been open.
-    lock_->setStaleLockTime(0);
-    if (!lock_->tryLock(0))
-        heldElsewhere_ = lock_->error() == QLockFile::LockFailedError;
+    fd_ = openLockFile(QFile::encodeName(QDir(folder).filePath(QStringLiteral("Pets.pets.lock"))));
+    if (fd_ < 0)
+        return;
+    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        heldElsewhere_ = errno == EWOULDBLOCK;
+        return;
+    }
+    // A second start finds the keeper by this record lock, to call its window
+    // forward. It fails harmlessly on a lock file opened for reading only.
+    struct flock range = wholeFile(F_WRLCK);
+    ::fcntl(fd_, F_SETLK, &range);
+}
+
+PetLock::~PetLock() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+void PetLock::callKeeperForward() const {
+    if (fd_ < 0 || !heldElsewhere_)
+        return;
+    struct flock range = wholeFile(F_WRLCK);
+    // The keeper answers this signal from the moment it takes the record lock.
+    if (::fcntl(fd_, F_GETLK, &range) == 0 && range.l_type != F_UNLCK && range.l_pid > 0)
+        ::kill(range.l_pid, kComeForwardSignal);
 }

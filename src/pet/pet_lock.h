@@ -1,22 +1,32 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
-#include <memory>
+#include <sys/types.h>
 
 // Only one window may keep the pet at a time: two open windows would each save
 // on closing, and the last to close would silently undo the other's care.
+//
+// The lock is the kernel's, on the file "Pets.pets.lock" beside the pet file:
+// it is held while the keeping program lives and released however it ends,
+// so a crash, a kill or a frozen machine leaves nothing to clean up. What the
+// lock file contains never matters.
 class PetLock {
 public:
-    // Takes the lock in the picture folder; a lock left by a run that crashed
-    // is taken over. Without a picture folder there is no pet to protect, and
-    // start-up reports the missing folder as it always has.
-    explicit PetLock(const QString& pictureFolder);
+    // Takes the lock in the folder that holds the pet file. Without that folder
+    // there is no pet to protect, and start-up reports the missing folder. A
+    // lock file that cannot be opened at all keeps nobody out either.
+    explicit PetLock(const QString& folder);
+    ~PetLock();
+    PetLock(const PetLock&) = delete;
+    PetLock& operator=(const PetLock&) = delete;
 
     bool heldElsewhere() const { return heldElsewhere_; }
+    // Asks the program that keeps the pet to bring its window to the front,
+    // where the system tells which program that is.
+    void callKeeperForward() const;
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    int fd_ = -1;
     bool heldElsewhere_ = false;
 };
 

@@ -7,6 +7,7 @@
 int DesktopServices::messageBox(const QString& text, int style, const QString& title) {
     QWidget* parent = dialogParent_ && dialogParent_->isVisible() ? dialogParent_ : nullptr;
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    openBox_ = &box;
     if (style == kStyleExclamationYesNo) {
         QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
@@ -20,6 +21,11 @@ int DesktopServices::messageBox(const QString& text, int style, const QString& t
     box.setEscapeButton(ok);
     box.exec();
     return kAnswerOk;
+}
+
+void DesktopServices::dismissMessageBox() {
+    if (openBox_ && openBox_->escapeButton())
+        openBox_->escapeButton()->click();
 }
 
 void DesktopServices::beep() {

@@ -2,6 +2,9 @@
 
 #include "platform_services.h"
 
+#include <QPointer>
+
+class QMessageBox;
 class QWidget;
 
 // The services of a real desktop session.
@@ -11,6 +14,7 @@ public:
     void setDialogParent(QWidget* window) { dialogParent_ = window; }
 
     int messageBox(const QString& text, int style, const QString& title) override;
+    void dismissMessageBox() override;
     void beep() override;
     void endProgram() override;
     QDate today() const override;
@@ -18,4 +22,5 @@ public:
 
 private:
     QWidget* dialogParent_ = nullptr;
+    QPointer<QMessageBox> openBox_;
 };

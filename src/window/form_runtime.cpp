@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
+#include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -25,8 +27,50 @@ void FormRuntime::handleEvent(const std::function<void()>& handler) {
     } catch (const ProgramEnded&) {
     }
     --handlerDepth_;
-    if (handlerDepth_ == 0)
-        deliverHeldTicks();
+    if (handlerDepth_ > 0)
+        return;
+    if (closeWhenIdle_) {
+        heldTicks_.clear();
+        const auto close = std::exchange(closeWhenIdle_, {});
+        if (!programEnded_)
+            close();
+        return;
+    }
+    deliverHeldTicks();
+}
+
+void FormRuntime::unload(const std::function<void()>& handler) {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    handleEvent(handler);
+}
+
+void FormRuntime::requestEnd(const std::function<void()>& close) {
+    if (programEnded_ || endRequested_)
+        return;
+    endRequested_ = true;
+    if (handlerDepth_ == 0) {
+        if (!unloaded_)
+            close();
+        return;
+    }
+    // Only a message box lets another event in while a handler runs.
+    if (!unloaded_)
+        closeWhenIdle_ = close;
+    services_.dismissMessageBox();
+}
+
+void FormRuntime::unloadAtExit(const std::function<void()>& handler) {
+    if (programEnded_ || unloaded_)
+        return;
+    unloaded_ = true;
+    displayLost_ = true;
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        showErrorReport(error);
+    }
 }
 
 void FormRuntime::handleTick(const FormTimer& timer, const std::function<void()>& handler) {
@@ -63,6 +107,10 @@ QPixmap FormRuntime::loadPicture(const QString& path) const {
 }
 
 int FormRuntime::messageBox(const QString& text, int style, const QString& title) {
+    if (boxesGoUnanswered()) {
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
+        return style == kStyleExclamationYesNo ? kAnswerNo : kAnswerOk;
+    }
     return services_.messageBox(text, style, title);
 }
 

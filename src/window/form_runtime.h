@@ -24,6 +24,18 @@ public:
     // held back and delivered once that handler has returned.
     void handleTick(const FormTimer& timer, const std::function<void()>& handler);
 
+    // The window-unload work: it runs at most once in a run, and never after
+    // the program has ended another way.
+    void unload(const std::function<void()>& handler);
+    // The desktop asks the program to end (a logout, kill, Ctrl+C). The window
+    // is closed through `close`, as its close button closes it, so that it
+    // saves; a handler waiting in a message box first has the box closed as
+    // its OK would and runs to its end. An end already under way goes on alone.
+    void requestEnd(const std::function<void()>& close);
+    // The program is ending because its display has gone: the window-unload
+    // work runs now if it is due, with nobody left to answer its boxes.
+    void unloadAtExit(const std::function<void()>& handler);
+
     QPixmap loadPicture(const QString& path) const;
 
     int messageBox(const QString& text, int style, const QString& title);
@@ -45,9 +57,17 @@ private:
     };
 
     void deliverHeldTicks();
+    // While the program is being ended from outside, no box is answered: its
+    // text goes to standard error instead, so that nothing waits on it.
+    bool boxesGoUnanswered() const { return endRequested_ || displayLost_; }
 
     PlatformServices& services_;
     int handlerDepth_ = 0;
     bool programEnded_ = false;
     std::vector<HeldTick> heldTicks_;
+    bool unloaded_ = false;
+    bool endRequested_ = false;
+    bool displayLost_ = false;
+    // The close an end request left for when the running handler has returned.
+    std::function<void()> closeWhenIdle_;
 };

@@ -208,5 +208,20 @@ void frmForm::mouseMoveEvent(QMouseEvent* event) {
 // Closing is never refused; a program that has ended saves nothing.
 void frmForm::closeEvent(QCloseEvent* event) {
     event->accept();
-    onEvent(&frmForm::Form_Unload);
+    runtime_.unload([this] { Form_Unload(); });
+}
+
+void frmForm::endRequested() {
+    runtime_.requestEnd([this] { close(); });
+}
+
+void frmForm::unloadAtExit() {
+    runtime_.unloadAtExit([this] { Form_Unload(); });
+}
+
+void frmForm::comeForward() {
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
 }

@@ -24,6 +24,11 @@ public:
     // The window-load event: start-up, before the window is first shown.
     void load();
     FormRuntime& runtime() { return runtime_; }
+    // The desktop ends the program: it saves as closing the window does.
+    void endRequested();
+    void unloadAtExit();
+    // Another start of the program found this window keeping the pet.
+    void comeForward();
 
     // Controls, in the stacking order of the window (earlier lies above).
     FormTimer* tmrMove;

@@ -18,6 +18,9 @@ public:
     virtual ~PlatformServices() = default;
 
     virtual int messageBox(const QString& text, int style, const QString& title) = 0;
+    // Closes the message box now waiting for an answer, if any, as its Escape
+    // key would: OK, or No.
+    virtual void dismissMessageBox() = 0;
     virtual void beep() = 0;
     // Ends the program at once; nothing is saved.
     virtual void endProgram() = 0;

@@ -4,12 +4,45 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+QString lockPath(const QTemporaryDir& folder) {
+    return QDir(folder.path()).filePath("Pets.pets.lock");
+}
+
+// A program that keeps the pet in another process until it is killed.
+pid_t keepInChild(const QTemporaryDir& folder) {
+    int ready[2];
+    if (::pipe(ready) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const PetLock lock(folder.path());
+        [[maybe_unused]] const ssize_t n = ::write(ready[1], lock.heldElsewhere() ? "n" : "y", 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char answer = 0;
+    ::close(ready[1]);
+    if (::read(ready[0], &answer, 1) != 1 || answer != 'y')
+        return -1;
+    ::close(ready[0]);
+    return child;
+}
+
+} // namespace
 
 class PetLockTest : public QObject {
     Q_OBJECT
 private slots:
     void secondWindowFindsThePetTaken();
-    void lockOfACrashedRunIsTakenOver();
+    void leftoverLockFileKeepsNobodyOut_data();
+    void leftoverLockFileKeepsNobodyOut();
+    void lockEndsWithItsKeeper();
     void noPictureFolderNoLock();
 };
 
@@ -26,15 +59,38 @@ void PetLockTest::secondWindowFindsThePetTaken() {
     QVERIFY(!later.heldElsewhere());
 }
 
-void PetLockTest::lockOfACrashedRunIsTakenOver() {
+// Whatever a lock file holds, only a living keeper keeps the pet.
+void PetLockTest::leftoverLockFileKeepsNobodyOut_data() {
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("a crashed run's")
+        << QByteArray("2147483646\npet\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    QTest::newRow("another host's") << QByteArray("1\npet\nsome-other-host\n");
+    QTest::newRow("naming a living process")
+        << QByteArray::number(::getpid()) + "\npet\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+}
+
+void PetLockTest::leftoverLockFileKeepsNobodyOut() {
+    QFETCH(QByteArray, contents);
     QTemporaryDir folder;
-    QFile stale(QDir(folder.path()).filePath("Pets.pets.lock"));
-    QVERIFY(stale.open(QIODevice::WriteOnly));
-    // A process number no running process has.
-    stale.write("2147483646\npet\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    stale.close();
+    QFile leftover(lockPath(folder));
+    QVERIFY(leftover.open(QIODevice::WriteOnly));
+    leftover.write(contents);
+    leftover.close();
     const PetLock lock(folder.path());
     QVERIFY(!lock.heldElsewhere());
+}
+
+// A keeper that hangs keeps the pet; killed, it lets go at once.
+void PetLockTest::lockEndsWithItsKeeper() {
+    QTemporaryDir folder;
+    const pid_t keeper = keepInChild(folder);
+    QVERIFY(keeper > 0);
+    ::kill(keeper, SIGSTOP);
+    QVERIFY(PetLock(folder.path()).heldElsewhere());
+    ::kill(keeper, SIGKILL);
+    ::waitpid(keeper, nullptr, 0);
+    QVERIFY(!PetLock(folder.path()).heldElsewhere());
 }
 
 void PetLockTest::noPictureFolderNoLock() {

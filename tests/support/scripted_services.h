@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <functional>
+#include <utility>
 
 // Answers the window's message boxes from a script, keeps a fixed date and
 // records beeps and the program's end instead of performing them.
@@ -23,6 +25,9 @@ public:
     // answer left counts as unexpected.
     void answerYesNo(std::initializer_list<int> answers) { answers_ << QList<int>(answers); }
     void setToday(QDate date) { date_ = date; }
+    // Runs while the next box waits for its answer, as an event from outside
+    // would arrive then.
+    void whileNextBoxIsOpen(std::function<void()> event) { whileOpen_ = std::move(event); }
 
     const QList<Box>& boxes() const { return boxes_; }
     int unexpectedBoxes() const { return unexpected_; }
@@ -31,6 +36,8 @@ public:
 
     int messageBox(const QString& text, int style, const QString& title) override {
         boxes_.append({text, style, title});
+        if (whileOpen_)
+            std::exchange(whileOpen_, {})();
         if (style != kStyleExclamationYesNo)
             return kAnswerOk;
         if (answers_.isEmpty()) {
@@ -39,6 +46,8 @@ public:
         }
         return answers_.takeFirst();
     }
+    void dismissMessageBox() override { ++dismissed_; }
+    int dismissedBoxes() const { return dismissed_; }
     void beep() override { ++beeps_; }
     void endProgram() override { ended_ = true; }
     QDate today() const override { return date_; }
@@ -51,5 +60,7 @@ private:
     QList<Box> boxes_;
     int unexpected_ = 0;
     int beeps_ = 0;
+    int dismissed_ = 0;
+    std::function<void()> whileOpen_;
     bool ended_ = false;
 };

@@ -26,6 +26,8 @@ private slots:
     void untrappedErrorStopsOnlyItsHandler();
     void ticksWaitWhileABoxIsOpen();
     void endedProgramHandlesNothingMore();
+    void endFromOutsideSavesAsClosingDoes_data();
+    void endFromOutsideSavesAsClosingDoes();
 };
 
 // A missing choice picture: one report, the window runs on and still saves.
@@ -80,6 +82,55 @@ void FormRuntimeTest::endedProgramHandlesNothingMore() {
     pet.clickOn(form.imgEat);
     QCOMPARE(form.lblSTR->text(), status);
     QVERIFY(form.imgS0->isHidden());
+}
+
+enum class WhenEndComes { Idle, UntrappedErrorReport, NeedClockReport };
+
+void FormRuntimeTest::endFromOutsideSavesAsClosingDoes_data() {
+    QTest::addColumn<WhenEndComes>("when");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("idle") << WhenEndComes::Idle << true;
+    QTest::newRow("an untrapped error's report is open")
+        << WhenEndComes::UntrappedErrorReport << true;
+    // The need clock's report ends the program as designed: nothing saved.
+    QTest::newRow("the need clock's report is open") << WhenEndComes::NeedClockReport << false;
+}
+
+void FormRuntimeTest::endFromOutsideSavesAsClosingDoes() {
+    QFETCH(WhenEndComes, when);
+    QFETCH(bool, saved);
+    PetWindow pet(kPet);
+    frmForm& form = pet.open();
+    // A second request, as a logout sends SIGTERM after SIGHUP, changes nothing.
+    const auto endTwice = [&] {
+        form.endRequested();
+        form.endRequested();
+    };
+    switch (when) {
+    case WhenEndComes::Idle:
+        endTwice();
+        break;
+    case WhenEndComes::UntrappedErrorReport:
+        pet.folder.removePicture("f2.gif");
+        pet.services.whileNextBoxIsOpen(endTwice);
+        pet.clickOn(form.imgEat);
+        break;
+    case WhenEndComes::NeedClockReport:
+        pet.folder.removePicture("p1.gif");
+        pet.services.whileNextBoxIsOpen(endTwice);
+        form.tmrM->tickNow();
+        break;
+    }
+    QCOMPARE(pet.services.dismissedBoxes(), when == WhenEndComes::Idle ? 0 : 1);
+    QCOMPARE(pet.services.ended(), !saved);
+    QCOMPARE(form.isVisible(), !saved);
+    QCOMPARE(pet.folder.petFileBytes(),
+             cp1251(saved ? petLine("Уголёк", "4", "07.12.2026", "5", "5", "5", "0", "10") : kPet));
+    // The window's own close after that saves nothing more.
+    pet.folder.writePetFile(kPet);
+    pet.close();
+    form.unloadAtExit();
+    QCOMPARE(pet.folder.petFileBytes(), cp1251(kPet));
 }
 
 QTEST_MAIN(FormRuntimeTest)

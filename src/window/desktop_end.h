@@ -1,0 +1,12 @@
+#pragma once
+
+class DesktopSignals;
+class frmForm;
+
+// The desktop can end the program in more ways than the close button: a
+// logout or kill sends SIGTERM or SIGHUP, a terminal Ctrl+C SIGINT, and a
+// display that goes away ends the program from inside Qt. Each of them saves
+// the pet as closing the window does. Called once the window is about to be
+// shown: until then a signal ends the program as it always ends it, with
+// nothing saved.
+void saveOnDesktopEnds(frmForm& form, DesktopSignals& desktopSignals);
