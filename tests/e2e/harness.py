@@ -107,9 +107,11 @@ def time_limit(seconds):
 
 
 class Session:
-    """One X server with a session bus and the accessibility bus on it."""
+    """One X server with a session bus and the accessibility bus on it, or
+    the X server alone."""
 
-    def __init__(self):
+    def __init__(self, accessibility=True):
+        self.accessibility = accessibility
         self.tmp = tempfile.mkdtemp(prefix="pet-e2e-")
         # Daemons that the buses start on their own become this process's
         # children when their parents go, so they are reaped here, not left over.
@@ -158,7 +160,13 @@ class Session:
         self.env.update(DISPLAY=self.display_name, QT_QPA_PLATFORM="xcb",
                         XDG_RUNTIME_DIR=runtime_dir, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                         NO_AT_BRIDGE="0")
+        self.x = display.Display(self.display_name)
+        self.root = self.x.screen().root
+        self.atom = self.x.intern_atom
+        if self.accessibility:
+            self._start_buses(runtime_dir)
 
+    def _start_buses(self, runtime_dir):
         self.dbus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=self.env)
         address = self.dbus.stdout.readline().decode().strip()
@@ -175,13 +183,12 @@ class Session:
         # This process reads the accessibility tree over the same buses.
         os.environ.update(DISPLAY=self.display_name,
                           DBUS_SESSION_BUS_ADDRESS=address, XDG_RUNTIME_DIR=runtime_dir)
-        self.x = display.Display(self.display_name)
-        self.root = self.x.screen().root
-        self.atom = self.x.intern_atom
         wait_until("the accessibility bus", lambda: self.root.get_full_property(
             self.atom("AT_SPI_BUS"), X.AnyPropertyType), timeout=10)
 
     def close(self):
+        with contextlib.suppress(Exception):
+            self.x.close()
         for proc in reversed(self.children):
             if proc.poll() is None:
                 with contextlib.suppress(ProcessLookupError):
@@ -264,6 +271,19 @@ class Session:
         time.sleep(0.03)
         xtest.fake_input(self.x, X.KeyRelease, code)
         self.x.sync()
+
+    def stacking_order(self):
+        """The top-level windows from the bottom up."""
+        return [w.id for w in self.root.query_tree().children]
+
+    def cover_screen(self):
+        """Maps a window over the whole screen, as another program's would be."""
+        screen = self.x.screen()
+        cover = self.root.create_window(0, 0, screen.width_in_pixels, screen.height_in_pixels, 0,
+                                        screen.root_depth)
+        cover.map()
+        self.x.sync()
+        return cover
 
     def close_request(self, window):
         """What a title bar's close button sends."""
@@ -364,6 +384,12 @@ class Program:
 
     def running(self):
         return self.proc.poll() is None
+
+    def signal(self, number):
+        self.proc.send_signal(number)
+
+    def remove_picture(self, name):
+        os.remove(os.path.join(self.folder, "G", name))
 
     def wait_exit(self, timeout=10):
         try:

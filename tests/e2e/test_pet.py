@@ -3,6 +3,7 @@ file system see."""
 
 import os
 import re
+import signal
 import subprocess
 import tempfile
 import time
@@ -60,8 +61,8 @@ class Case(unittest.TestCase):
                 program.proc.kill()
                 program.proc.wait()
 
-    def program(self, pet_bytes=None, folder=None):
-        program = harness.Program(self.session, CONFIG["program"], CONFIG["pictures"],
+    def program(self, pet_bytes=None, folder=None, session=None):
+        program = harness.Program(session or self.session, CONFIG["program"], CONFIG["pictures"],
                                   pet_bytes, folder)
         self.programs.append(program)
         return program
@@ -326,15 +327,81 @@ class SecondStart(Case):
         stored = pet_line(NAME, "4", FRESH_MARKER, "5", "5", "5", "0", "10")
         first = self.program(stored).start()
         first.main_window(NAME)
+        cover = self.session.cover_screen()
+        self.addCleanup(cover.destroy)
         second = self.program(folder=first.folder).start()
         texts = self.answer_box(second, "Питомец", "Return")
         self.assertTrue(any("уже открыт" in t for t in texts), texts)
+        order = self.session.stacking_order()
+        self.assertGreater(order.index(first.win.id), order.index(cover.id),
+                           "the open pet's window is called to the front")
         self.assertEqual(second.wait_exit(), 1)
         self.assertEqual(first.pet_bytes(), stored)
         self.assertTrue(first.running())
         first.close()
         self.assertEqual(first.pet_bytes(),
                          pet_line(NAME, "4", today_text(), "5", "5", "5", "0", "10"))
+
+
+class DesktopEnds(Case):
+    STORED = (NAME, "4", FRESH_MARKER, "5", "5", "5", "0", "10")
+    SAVED = (NAME, "4", today_text(), "5", "5", "5", "0", "10")
+
+    def test_terminating_signals_save_as_closing_once_the_window_is_up(self):
+        def idle(program):
+            program.main_window(NAME)
+
+        def untrapped_error_report(program):
+            program.main_window(NAME)
+            program.click_button("eat")  # its second food has no picture
+            program.window("Ошибка")
+
+        def need_clock_report(program):  # the second idle picture is missing
+            program.window("Ошибка")
+
+        def death_box(program):
+            program.window(DEATH_TITLE)
+
+        old = (NAME, "19", today_text(-3), "5", "5", "5", "0", "10")
+        cases = [
+            # what, stored, picture removed, how far the program gets, signal, saved
+            ("SIGTERM", self.STORED, None, idle, signal.SIGTERM, True),
+            ("SIGINT", self.STORED, None, idle, signal.SIGINT, True),
+            ("SIGHUP", self.STORED, None, idle, signal.SIGHUP, True),
+            ("SIGTERM closes an error report first", self.STORED, "f1.gif",
+             untrapped_error_report, signal.SIGTERM, True),
+            ("the need clock's report still ends unsaved", self.STORED, "p1.gif",
+             need_clock_report, signal.SIGTERM, False),
+            ("before the window is shown nothing is saved", old, None, death_box, signal.SIGTERM,
+             False),
+        ]
+        for what, stored, missing, reach, number, saved in cases:
+            with self.subTest(what):
+                program = self.program(pet_line(*stored))
+                if missing:
+                    program.remove_picture(missing)
+                program.start()
+                reach(program)
+                program.signal(number)
+                code = program.wait_exit()
+                if saved:
+                    self.assertEqual(code, 0)
+                self.assertEqual(program.pet_bytes(), pet_line(*(self.SAVED if saved else stored)))
+
+    def test_a_lost_display_saves_as_closing(self):
+        for what in ("X server killed", "xkill"):
+            with self.subTest(what):
+                display = harness.Session(accessibility=False)
+                self.addCleanup(display.close)
+                program = self.program(pet_line(*self.STORED), session=display).start()
+                window = program.main_window(NAME)
+                if what == "xkill":
+                    window.kill_client()
+                    display.x.sync()
+                else:
+                    display.xvfb.kill()
+                program.wait_exit()
+                self.assertEqual(program.pet_bytes(), pet_line(*self.SAVED))
 
 
 class Accessibility(Case):
