@@ -38,8 +38,13 @@ void DesktopSignals::watch(std::initializer_list<int> signalNumbers) {
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int number : signalNumbers)
+    for (int number : signalNumbers) {
+        // A signal the starter chose to ignore (nohup) stays ignored.
+        struct sigaction current {};
+        if (::sigaction(number, nullptr, &current) == 0 && current.sa_handler == SIG_IGN)
+            continue;
         ::sigaction(number, &action, nullptr);
+    }
 }
 
 void DesktopSignals::readPipe() {

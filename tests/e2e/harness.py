@@ -44,6 +44,10 @@ FRESH_MARKER = "00.00.0000"
 
 def _die_with_parent():
     _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+    # Whoever started the tests may ignore these (nohup, a background job);
+    # a program started from a desktop gets them as they come.
+    for number in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+        signal.signal(number, signal.SIG_DFL)
 
 
 def argument_parser():
