@@ -1,19 +1,33 @@
 #!/usr/bin/env bash
-# Builds the pet (installing what is missing) and runs the whole test suite.
+# Builds the pet with its tests (installing what is missing) and runs every
+# suite, the package check included.
+#
+#   ./test.sh          every suite of build/
+#   ./test.sh --deep   also every suite again under AddressSanitizer and
+#                      UndefinedBehaviorSanitizer, and a minute of fuzzing
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
+deep=false
+case ${1:-} in
+    "") ;;
+    --deep) deep=true ;;
+    *) echo "usage: $0 [--deep]" >&2; exit 2 ;;
+esac
+
+if $deep; then scripts/setup.sh deep; else scripts/setup.sh test; fi
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --timeout 300 -j "$(nproc)"
+$deep || exit 0
 
-# The same suites built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The same suites built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (the package, an ordinary build of its own, was checked above).
 sanitize_build=${PET_SANITIZE_BUILD:-build-sanitize}
 cmake -S . -B "$sanitize_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPET_SANITIZE=ON
 cmake --build "$sanitize_build" --parallel "$(nproc)"
 ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1} \
 UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
 PET_SOAK_SECONDS=${PET_SOAK_SECONDS:-30} \
-    ctest --test-dir "$sanitize_build" --output-on-failure --timeout 600 -j "$(nproc)"
+    ctest --test-dir "$sanitize_build" --output-on-failure --timeout 600 -j "$(nproc)" -LE package
 
 # Fuzzing the pet-file reader, where clang brings libFuzzer. The corpus is
 # replayed in every build by corpus_replay_test; new inputs the fuzzer finds

@@ -6,9 +6,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("pet"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PET_APP_ID));
     DesktopServices services;
-    const PetLock lock(services.programFolder() + QStringLiteral("/G"));
+    const PetLock lock(services.preparePetFolder());
     if (lock.heldElsewhere()) {
         services.messageBox(kPetAlreadyOpenText, kStyleExclamationOk, kPetAlreadyOpenTitle);
         return 1;
