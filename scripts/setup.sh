@@ -3,8 +3,9 @@
 # missing (as root; otherwise prints the apt-get line), then configures and
 # builds build/.
 #
-#   scripts/setup.sh run      building and running only; builds the program
-#                             and its pictures
+#   scripts/setup.sh run      building and running only; builds the program,
+#                             its pictures and its manual page (all that
+#                             `cmake --install build` needs)
 #   scripts/setup.sh [test]   the tests' packages too; builds every suite
 #   scripts/setup.sh deep     also clang and libFuzzer, for test.sh --deep
 #   scripts/setup.sh package  what scripts/package.sh needs; builds nothing
@@ -70,7 +71,7 @@ case $mode in
         else
             cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
         fi
-        cmake --build build --target pet default_pet --parallel "$(nproc)"
+        cmake --build build --target pet default_pet manual --parallel "$(nproc)"
         ;;
     *)
         cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
