@@ -22,7 +22,7 @@ $deep || exit 0
 # The same suites built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (the package, an ordinary build of its own, was checked above).
 sanitize_build=${PET_SANITIZE_BUILD:-build-sanitize}
-cmake -S . -B "$sanitize_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPET_SANITIZE=ON
+cmake -S . -B "$sanitize_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DPET_SANITIZE=ON
 cmake --build "$sanitize_build" --parallel "$(nproc)"
 ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1} \
 UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
@@ -37,7 +37,7 @@ if command -v clang++ >/dev/null &&
     clang++ -x c++ -fsanitize=fuzzer - -o /dev/null 2>/dev/null; then
     fuzz_build=${PET_FUZZ_BUILD:-build-fuzz}
     cmake -S . -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPET_FUZZ=ON
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DBUILD_TESTING=OFF -DPET_FUZZ=ON
     cmake --build "$fuzz_build" --target pet_record_fuzz --parallel "$(nproc)"
     mkdir -p "$fuzz_build/corpus" "$fuzz_build/crashes"
     "$fuzz_build/fuzz/pet_record_fuzz" -max_total_time="${PET_FUZZ_SECONDS:-60}" \
