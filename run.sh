@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the pet (installing what is missing) and opens its window.
+# Builds the pet (installing only what building and running need) and opens
+# its window.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
+scripts/setup.sh run
 exec build/pet

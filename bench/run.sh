@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 build=${PET_BENCH_BUILD:-build-bench}
 starts=${1:-20}
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DPET_BENCHMARKS=ON >/dev/null
 cmake --build "$build" --target bench --parallel 2 >/dev/null
 
 # The pet in a program folder of its own, with a fresh pet, so that no death

@@ -1,18 +1,44 @@
 #!/usr/bin/env bash
-# Shared by run.sh and test.sh: installs the Debian packages the build and the
-# tests need (as root), then configures and builds the Release tree in build/.
+# The one place with the Debian packages the pet needs. Installs what is
+# missing (as root; otherwise prints the apt-get line), then configures and
+# builds build/.
+#
+#   scripts/setup.sh run      building and running only; builds the program,
+#                             its pictures and its manual page (all that
+#                             `cmake --install build` needs)
+#   scripts/setup.sh [test]   the tests' packages too; builds every suite
+#   scripts/setup.sh deep     also clang and libFuzzer, for test.sh --deep
+#   scripts/setup.sh package  what scripts/package.sh needs; builds nothing
+#
+# One build folder serves both run.sh and test.sh: run.sh makes it without
+# the tests when it is new and leaves the tests on once test.sh has turned
+# them on, so going from one to the other never rebuilds the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+mode=${1:-test}
 
-packages=(
-    build-essential cmake pkg-config
+build_packages=(
+    build-essential cmake pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgif-dev
     fonts-dejavu-core fonts-dejavu-extra
-    xvfb xdotool x11-utils imagemagick
-    clang libclang-rt-14-dev
-    python3 python3-xlib python3-pil python3-pyatspi at-spi2-core dbus-daemon
 )
+package_packages=(dpkg-dev file)
+test_packages=(
+    xvfb xdotool x11-utils imagemagick
+    python3 python3-xlib python3-pil python3-pyatspi at-spi2-core dbus-daemon
+    appstream desktop-file-utils
+    "${package_packages[@]}"
+)
+deep_packages=(clang libclang-rt-14-dev)
+
+case $mode in
+    run) packages=("${build_packages[@]}") ;;
+    package) packages=("${build_packages[@]}" "${package_packages[@]}") ;;
+    test) packages=("${build_packages[@]}" "${test_packages[@]}") ;;
+    deep) packages=("${build_packages[@]}" "${test_packages[@]}" "${deep_packages[@]}") ;;
+    *) echo "usage: $0 [run|test|deep|package]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,5 +56,25 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build --parallel "$(nproc)"
+# A compiler cache, where there is one, lets build/ and build-package/ share
+# their compiled sources; it is taken up by a build folder's first configure.
+if command -v ccache >/dev/null; then
+    export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER-ccache}
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR-$PWD}
+fi
+
+case $mode in
+    package) ;;
+    run)
+        if [ -f build/CMakeCache.txt ]; then
+            cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+        else
+            cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+        fi
+        cmake --build build --target pet default_pet manual --parallel "$(nproc)"
+        ;;
+    *)
+        cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
+        cmake --build build --parallel "$(nproc)"
+        ;;
+esac

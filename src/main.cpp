@@ -8,12 +8,12 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("pet"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PET_APP_ID));
     DesktopServices services;
     DesktopSignals desktopSignals;
     // Answered before the lock is taken: a second start may send it at once.
     desktopSignals.watch({kComeForwardSignal});
-    const PetLock lock(services.programFolder() + QStringLiteral("/G"));
+    const PetLock lock(services.preparePetFolder());
     if (lock.heldElsewhere()) {
         lock.callKeeperForward();
         services.messageBox(kPetAlreadyOpenText, kStyleExclamationOk, kPetAlreadyOpenTitle);

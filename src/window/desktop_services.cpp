@@ -1,8 +1,20 @@
 #include "desktop_services.h"
 
+#include "pet/pet_file.h"
+#include "pet_location.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
+
+namespace {
+
+// A build for a system-wide package keeps each user's pet in the user's own
+// data folder; a build from source keeps it in the program folder.
+constexpr bool kPetPerUser = PET_PER_USER_PET;
+
+} // namespace
 
 int DesktopServices::messageBox(const QString& text, int style, const QString& title) {
     QWidget* parent = dialogParent_ && dialogParent_->isVisible() ? dialogParent_ : nullptr;
@@ -42,4 +54,26 @@ QDate DesktopServices::today() const {
 
 QString DesktopServices::programFolder() const {
     return QCoreApplication::applicationDirPath();
+}
+
+QString DesktopServices::fileLocation(const QString& path) const {
+    return petFileLocation(path, pictureFolder(), petFolder());
+}
+
+QString DesktopServices::preparePetFolder() const {
+    const QString folder = petFolder();
+    if (kPetPerUser)
+        seedPetFolder(folder, pictureFolder() + QLatin1Char('/') + kPetFileName);
+    return folder;
+}
+
+QString DesktopServices::pictureFolder() const {
+    return programFolder() + QStringLiteral("/G");
+}
+
+QString DesktopServices::petFolder() const {
+    if (!kPetPerUser)
+        return pictureFolder();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/" PET_APP_ID "/G");
 }

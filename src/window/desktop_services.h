@@ -19,8 +19,16 @@ public:
     void endProgram() override;
     QDate today() const override;
     QString programFolder() const override;
+    QString fileLocation(const QString& path) const override;
+
+    // The folder that holds the pet file, made and given the installed fresh
+    // pet on a user's first start where each user keeps a pet of their own.
+    QString preparePetFolder() const;
 
 private:
+    QString pictureFolder() const;
+    QString petFolder() const;
+
     QWidget* dialogParent_ = nullptr;
     QPointer<QMessageBox> openBox_;
 };

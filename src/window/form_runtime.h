@@ -49,6 +49,7 @@ public:
 
     QDate today() const { return services_.today(); }
     QString programFolder() const { return services_.programFolder(); }
+    QString fileLocation(const QString& path) const { return services_.fileLocation(path); }
 
 private:
     struct HeldTick {

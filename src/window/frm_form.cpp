@@ -170,7 +170,7 @@ void frmForm::load() {
 }
 
 QString frmForm::picturePath(const QString& fileName) const {
-    return AppFolder + QStringLiteral("G/") + fileName;
+    return runtime_.fileLocation(AppFolder + QStringLiteral("G/") + fileName);
 }
 
 QPixmap frmForm::loadPicture(const QString& fileName) const {

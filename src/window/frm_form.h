@@ -71,6 +71,7 @@ public:
     const QPixmap& picture() const { return picture_; }
 
     // Helpers over the controls.
+    // A file of the folder G by its name, where it really lives.
     QString picturePath(const QString& fileName) const;
     QPixmap loadPicture(const QString& fileName) const;
     Label* needLabel(Need need) const;

@@ -27,4 +27,7 @@ public:
     virtual QDate today() const = 0;
     // The folder that holds the program, without a trailing separator.
     virtual QString programFolder() const = 0;
+    // Where a file of the program folder really lives: where the install keeps
+    // the pet apart from the program, its pet file has another home.
+    virtual QString fileLocation(const QString& path) const { return path; }
 };

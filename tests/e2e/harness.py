@@ -375,10 +375,10 @@ class Program:
         with open(self.pet_path, "rb") as f:
             return f.read()
 
-    def start(self, argv=None):
+    def start(self, argv=None, env=None):
         # Started from somewhere else than its own folder, as a menu or shell would.
         self.proc = self.session._spawn(argv or [self.executable], cwd=self.workdir,
-                                        env=self.session.env, stdout=subprocess.DEVNULL,
+                                        env=env or self.session.env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         return self
 

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Runs end-to-end cases against the built program under a private X server.
 
-    run.py --program build/pet --pictures build/G [--build build] [CASE ...]
+    run.py --program build/pet --pictures build/G [--build build] [--package DIR] [CASE ...]
 
 CASE names a test class or method of test_pet (StartUp, Care.test_..., ...).
 """
@@ -18,6 +18,7 @@ import harness  # noqa: E402
 def main():
     parser = harness.argument_parser()
     parser.add_argument("--build")
+    parser.add_argument("--package", help="the folder where scripts/package.sh left the .deb")
     parser.add_argument("cases", nargs="*")
     args = parser.parse_args()
 
@@ -27,7 +28,8 @@ def main():
 
         test_pet.configure(session, os.path.abspath(args.program),
                            os.path.abspath(args.pictures),
-                           args.build and os.path.abspath(args.build))
+                           args.build and os.path.abspath(args.build),
+                           args.package and os.path.abspath(args.package))
         loader = unittest.TestLoader()
         if args.cases:
             suite = loader.loadTestsFromNames(args.cases, test_pet)

@@ -4,6 +4,7 @@ file system see."""
 import os
 import re
 import signal
+import shutil
 import subprocess
 import tempfile
 import time
@@ -21,10 +22,13 @@ OLD_AGE_TEXT = ("Мне очень жаль, но Ваш питомец умер
                 "Хотите завести нового?")
 NEGLECT_TEXT = "Мне очень жаль, но Ваш питомец погиб :-((((((. Хотите завести нового?"
 NAME = "Уголёк"
+APP_ID = "ru.pitomets.Pitomets"
+DEFAULT_PET = os.path.join(os.path.dirname(__file__), "..", "..", "src", "pet", "Pets.pets")
 
 
-def configure(session, program, pictures, build):
-    CONFIG.update(session=session, program=program, pictures=pictures, build=build)
+def configure(session, program, pictures, build, package=None):
+    CONFIG.update(session=session, program=program, pictures=pictures, build=build,
+                  package=package)
 
 
 def desktop_command(exec_value):
@@ -455,14 +459,19 @@ class Install(Case):
         folder = os.path.join(prefix, "lib", "pet")
         self.assertTrue(os.access(os.path.join(prefix, "bin", "pet"), os.X_OK))
         for size in (32, 48, 64, 128, 256):
-            icon = os.path.join(prefix, "share/icons/hicolor/%dx%d/apps/pet.png" % (size, size))
+            icon = os.path.join(prefix, "share/icons/hicolor/%dx%d/apps/%s.png"
+                                % (size, size, APP_ID))
             with harness.Image.open(icon) as image:
                 self.assertEqual(image.size, (size, size))
-        with open(os.path.join(prefix, "share/applications/pet.desktop"), encoding="utf-8") as f:
+        for path in ("share/metainfo/%s.metainfo.xml" % APP_ID, "share/man/man6/pet.6.gz",
+                     "share/doc/pitomets/copyright"):
+            self.assertTrue(os.path.isfile(os.path.join(prefix, path)), path)
+        with open(os.path.join(prefix, "share/applications/%s.desktop" % APP_ID),
+                  encoding="utf-8") as f:
             entry = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
         self.assertEqual(entry["Name"], "Питомец")
-        self.assertEqual(entry["Icon"], "pet")
-        self.assertEqual(entry["Categories"], "Game;")
+        self.assertEqual(entry["Icon"], APP_ID)
+        self.assertEqual(entry["Categories"], "Game;Simulation;")
         launcher = os.path.join(prefix, "bin", "pet")
         self.assertEqual(desktop_command(entry["Exec"]), [launcher])
         gifs = sorted(f for f in os.listdir(os.path.join(folder, "G")) if f.endswith(".gif"))
@@ -470,8 +479,7 @@ class Install(Case):
                                       if f.endswith(".gif")))
 
         program = self.program(folder=folder)
-        with open(os.path.join(os.path.dirname(__file__), "..", "..", "src", "pet",
-                               "Pets.pets"), "rb") as f:
+        with open(DEFAULT_PET, "rb") as f:
             self.assertEqual(program.pet_bytes(), f.read(), "the default pet")
         program.start(desktop_command(entry["Exec"]))
         program.main_window(NAME)
@@ -481,3 +489,110 @@ class Install(Case):
 
         install()  # a later install keeps the pet
         self.assertEqual(program.pet_bytes(), saved)
+
+
+class Package(Case):
+    """The Debian package, unpacked into a folder of its own rather than
+    installed, run by two users of the machine who have never run it."""
+
+    def unpack(self):
+        folder = CONFIG["package"]
+        if not folder:
+            self.skipTest("no package folder given")
+        debs = [f for f in os.listdir(folder) if f.endswith(".deb")]
+        self.assertEqual(len(debs), 1, debs)
+        deb = os.path.join(folder, debs[0])
+        listing = subprocess.run(["dpkg-deb", "-c", deb], check=True, capture_output=True,
+                                 text=True).stdout
+        paths = {line.split()[5] for line in listing.splitlines()}
+        self.assertEqual([p for p in paths if not p.startswith("./usr/")], [])
+        for path in ("bin/pet", "lib/pet/pet", "lib/pet/G/Pets.pets", "lib/pet/G/Bg.gif",
+                     "share/applications/%s.desktop" % APP_ID,
+                     "share/icons/hicolor/48x48/apps/%s.png" % APP_ID,
+                     "share/metainfo/%s.metainfo.xml" % APP_ID, "share/man/man6/pet.6.gz",
+                     "share/doc/pitomets/copyright"):
+            self.assertIn("./usr/" + path, paths)
+        depends = subprocess.run(["dpkg-deb", "-f", deb, "Depends"], check=True,
+                                 capture_output=True, text=True).stdout
+        self.assertIn("libqt6widgets6", depends)
+
+        # Readable to every user, as an installed package is.
+        root = tempfile.mkdtemp(prefix="pet-package-")
+        self.addCleanup(shutil.rmtree, root, True)
+        os.chmod(root, 0o755)
+        subprocess.run(["dpkg-deb", "-x", deb, root], check=True)
+        return os.path.join(root, "usr")
+
+    def test_metadata_validates(self):
+        usr = self.unpack()
+        appstream = subprocess.run(
+            ["appstreamcli", "validate", "--no-net",
+             os.path.join(usr, "share/metainfo/%s.metainfo.xml" % APP_ID)],
+            capture_output=True, text=True)
+        self.assertEqual(appstream.returncode, 0, appstream.stdout + appstream.stderr)
+        self.assertNotRegex(appstream.stdout, r"(?m)^[EW]:")
+        entry = subprocess.run(
+            ["desktop-file-validate", os.path.join(usr, "share/applications/%s.desktop" % APP_ID)],
+            capture_output=True, text=True)
+        self.assertEqual((entry.returncode, entry.stdout + entry.stderr), (0, ""))
+
+    def user(self, uid):
+        """A fresh home for a user (None: this process's own user, in a home of
+        its own); returns the command prefix and the environment to run as them."""
+        home = tempfile.mkdtemp(prefix="pet-home-")
+        self.addCleanup(shutil.rmtree, home, True)
+        runtime = os.path.join(home, "runtime")
+        os.mkdir(runtime, 0o700)
+        env = {k: v for k, v in self.session.env.items()
+               if not k.startswith(("XDG_", "DBUS_", "AT_SPI", "QT_LINUX_ACCESSIBILITY"))}
+        env.update(HOME=home, XDG_RUNTIME_DIR=runtime, NO_AT_BRIDGE="1")
+        if uid is None:
+            return [], env, home
+        for path in (home, runtime):
+            os.chown(path, uid, uid)
+        return (["setpriv", "--reuid=%d" % uid, "--regid=%d" % uid, "--clear-groups", "--"],
+                env, home)
+
+    def test_each_user_keeps_a_pet_of_their_own(self):
+        usr = self.unpack()
+        folder = os.path.join(usr, "lib", "pet")
+        launcher = os.path.join(usr, "bin", "pet")
+        # Two unprivileged users where the test may switch users, otherwise
+        # this user twice, with two homes.
+        uids = (65534, 65533) if os.getuid() == 0 else (None, None)
+        (run_a, env_a, home_a), (run_b, env_b, home_b) = (self.user(uid) for uid in uids)
+
+        first = self.program(folder=folder)
+        first.workdir = home_a
+        first.start(run_a + [launcher], env_a).main_window(NAME)
+        first.click_button("eat")
+        harness.wait_until("the foods", lambda: first.panel_shows_choices(
+            ["f0.gif", "f1.gif", "f2.gif", "f3.gif"]), timeout=3)
+        first.click_choice(2)
+        harness.wait_until("the meal", lambda: first.shows_pet_picture("pfM23.gif"), timeout=3)
+        harness.wait_until("an idle picture", lambda: first.pet_pictures_shown(
+            ["p0.gif", "p1.gif", "p2.gif"]), timeout=3)
+
+        # The second user's pet is not held by the first user's open window.
+        second = self.program(folder=folder)
+        second.workdir = home_b
+        second.start(run_b + [launcher], env_b).main_window(NAME)
+        second.close()
+        first.close()
+
+        def pet_of(home, uid):
+            path = os.path.join(home, ".local/share", APP_ID, "G", harness.PET_FILE)
+            self.assertEqual(os.stat(path).st_uid, os.getuid() if uid is None else uid)
+            with open(path, "rb") as f:
+                return f.read()
+
+        today = today_text()
+        self.assertEqual(pet_of(home_a, uids[0]),
+                         pet_line(NAME, "0", today, "0", "9", "9", "1", "10"))
+        self.assertEqual(pet_of(home_b, uids[1]),
+                         pet_line(NAME, "0", today, "5", "5", "5", "0", "10"))
+        # The package's own files are left as they came.
+        with open(DEFAULT_PET, "rb") as f:
+            self.assertEqual(first.pet_bytes(), f.read())
+        self.assertEqual([n for n in os.listdir(os.path.join(folder, "G"))
+                          if n.startswith(harness.PET_FILE)], [harness.PET_FILE])
