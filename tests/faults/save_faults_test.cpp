@@ -38,7 +38,13 @@ enum class Fault {
     FileSystemReadOnly
 };
 
-enum class Surrounding { Link, LinkToNoFileYet, RootInUsersFolder, FolderReadOnly };
+enum class Surrounding {
+    Link,
+    LinkToNoFileYet,
+    RootInUsersFolder,
+    GroupNotTheUsers,
+    FolderReadOnly
+};
 
 const QString kOld = petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10");
 
@@ -75,6 +81,28 @@ bool giveToNobody(const ProgramFolder& folder) {
     return ::chmod(QFile::encodeName(folder.path()).constData(), 0755) == 0 &&
            ::chown(QFile::encodeName(folder.pictureFolder()).constData(), kNobody, kNobody) == 0 &&
            ::chown(QFile::encodeName(folder.petFilePath()).constData(), kNobody, kNobody) == 0;
+}
+
+// Closes the window in a G folder the user may not create files in: as nobody
+// when root, whom permission bits do not stop. Empty when it was closed,
+// otherwise why it cannot be done here.
+QString closeInReadOnlyFolder(PetWindow& pet) {
+    const QByteArray g = QFile::encodeName(pet.folder.pictureFolder());
+    if (::chmod(g.constData(), 0555) != 0)
+        return "the folder G cannot be made read-only";
+    QString why;
+    {
+        AsUser user(kNobody);
+        if (::geteuid() == 0 && !user.active())
+            why = "running as root without the right to change the effective user: a "
+                  "read-only folder cannot stop root's writes here";
+        else if (!cannotCreateIn(pet.folder.pictureFolder()))
+            why = "this file system lets the user write into a read-only folder";
+        else
+            pet.close();
+    }
+    ::chmod(g.constData(), 0755);
+    return why;
 }
 
 void fillUp(const QString& folder) {
@@ -132,27 +160,13 @@ void SaveFaultsTest::faultIsReportedAndOldFileStaysWhole() {
             QFile::setPermissions(pet.folder.petFilePath(), QFile::ReadOwner | QFile::ReadGroup));
         pet.close();
         break;
-    case Fault::FolderReadOnly: {
+    case Fault::FolderReadOnly:
+        if (root)
+            QVERIFY(giveToNobody(pet.folder));
         QVERIFY(QFile::remove(pet.folder.petFilePath()));
-        if (root) {
-            // Root writes through permission bits; the folder belongs to an
-            // ordinary user, who then closes the window.
-            QVERIFY(::chmod(QFile::encodeName(pet.folder.path()).constData(), 0755) == 0);
-            QVERIFY(::chown(gBytes.constData(), kNobody, kNobody) == 0);
-        }
-        QVERIFY(::chmod(gBytes.constData(), 0555) == 0);
-        {
-            AsUser user(kNobody);
-            if (root && !user.active())
-                QSKIP("running as root without the right to change the effective user: a "
-                      "read-only folder cannot stop root's writes here");
-            if (!cannotCreateIn(g))
-                QSKIP("this file system lets the user write into a read-only folder");
-            pet.close();
-        }
-        ::chmod(gBytes.constData(), 0755);
+        if (const QString why = closeInReadOnlyFolder(pet); !why.isEmpty())
+            QSKIP(qPrintable(why));
         break;
-    }
     case Fault::FolderMissing:
         QVERIFY(QDir(g).removeRecursively());
         pet.close();
@@ -227,6 +241,7 @@ void SaveFaultsTest::saveKeepsWhatSurroundsThePetFile_data() {
     QTest::newRow("pet file a symbolic link") << Surrounding::Link;
     QTest::newRow("pet file a link to a file not there yet") << Surrounding::LinkToNoFileYet;
     QTest::newRow("root saves in nobody's folder") << Surrounding::RootInUsersFolder;
+    QTest::newRow("pet file in a group its user is not in") << Surrounding::GroupNotTheUsers;
     QTest::newRow("folder G read-only, pet file writable") << Surrounding::FolderReadOnly;
 }
 
@@ -234,8 +249,6 @@ void SaveFaultsTest::saveKeepsWhatSurroundsThePetFile() {
     QFETCH(Surrounding, surrounding);
     const bool root = ::geteuid() == 0;
     PetWindow pet(kOld);
-    const QString g = pet.folder.pictureFolder();
-    const QByteArray gBytes = QFile::encodeName(g);
     // The pet kept in another folder, reached through a relative link.
     const QString elsewhere = pet.folder.path() + "/elsewhere";
     const QString linked = elsewhere + "/kept.pets";
@@ -286,22 +299,34 @@ void SaveFaultsTest::saveKeepsWhatSurroundsThePetFile() {
         QCOMPARE(pet.folder.petFileBytes(), petRecordBytes(next));
         break;
     }
-    case Surrounding::FolderReadOnly: {
-        if (root)
-            QVERIFY(giveToNobody(pet.folder));
-        QVERIFY(::chmod(gBytes.constData(), 0555) == 0);
+    case Surrounding::GroupNotTheUsers: {
+        if (!root)
+            QSKIP("only root can give a file to a group its owner is not in");
+        // nobody's file in root's group: nobody may write it but not give a
+        // new file that group.
+        const QByteArray file = QFile::encodeName(pet.folder.petFilePath());
+        QVERIFY(giveToNobody(pet.folder));
+        QVERIFY(::chown(file.constData(), kNobody, 0) == 0);
         {
             AsUser user(kNobody);
-            if (root && !user.active())
+            if (!user.active())
                 QSKIP("running as root without the right to change the effective user");
-            if (!cannotCreateIn(g))
-                QSKIP("this file system lets the user write into a read-only folder");
             pet.close();
         }
-        ::chmod(gBytes.constData(), 0755);
+        struct stat info {};
+        QVERIFY(::stat(file.constData(), &info) == 0);
+        QCOMPARE(info.st_uid, kNobody);
+        QCOMPARE(info.st_gid, gid_t(0));
         QCOMPARE(pet.folder.petFileBytes(), expected);
         break;
     }
+    case Surrounding::FolderReadOnly:
+        if (root)
+            QVERIFY(giveToNobody(pet.folder));
+        if (const QString why = closeInReadOnlyFolder(pet); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        QCOMPARE(pet.folder.petFileBytes(), expected);
+        break;
     }
     QCOMPARE(pet.services.boxes().size(), reports);
     QCOMPARE(petFiles(pet.folder), QStringList{"Pets.pets"});
