@@ -61,20 +61,19 @@ public:
     }
 
 private:
-    // Skips the spaces before an item and the blank lines between lines of
-    // items; false when the file ends before the item begins.
+    // Skips the spaces before an item and the line ends in front of it: a
+    // line end after a comma, like a blank line between lines of items, starts
+    // no item, so a record broken by hand after its commas reads as one line.
+    // False when the file ends before the item begins.
     bool startItem() {
         for (;;) {
             if (bytes_.atEnd())
                 return false;
             const char c = bytes_.peek();
-            if (c == ' ' || c == '\t') {
+            if (c == ' ' || c == '\t' || isLineEnd(c))
                 bytes_.take();
-            } else if (isLineEnd(c) && afterLineEnd_) {
-                takeSeparator();
-            } else {
+            else
                 return true;
-            }
         }
     }
 
@@ -91,7 +90,6 @@ private:
             while (!bytes_.atEnd() && !isSeparator(bytes_.peek()))
                 append(value, bytes_.take());
         }
-        afterLineEnd_ = false;
         if (!bytes_.atEnd())
             takeSeparator();
         return value;
@@ -100,9 +98,7 @@ private:
     static bool isSeparator(char c) { return c == kComma || isLineEnd(c); }
 
     void takeSeparator() {
-        const char c = bytes_.take();
-        afterLineEnd_ = isLineEnd(c);
-        if (c == kCR && !bytes_.atEnd() && bytes_.peek() == kLF)
+        if (bytes_.take() == kCR && !bytes_.atEnd() && bytes_.peek() == kLF)
             bytes_.take();
     }
 
@@ -113,7 +109,6 @@ private:
     }
 
     ByteSource bytes_;
-    bool afterLineEnd_ = true;
 };
 
 QString decoded(const QByteArray& bytes) {

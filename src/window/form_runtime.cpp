@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "runtime_error.h"
+#include "system_error_text.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -102,7 +103,7 @@ QPixmap FormRuntime::loadPicture(const QString& path) const {
     const QImage image = reader.read();
     if (image.isNull())
         throw RuntimeError(QStringLiteral("Не удалось прочитать рисунок «%1»: %2.")
-                               .arg(path, reader.errorString()));
+                               .arg(path, pictureFailureText(path)));
     return QPixmap::fromImage(image);
 }
 

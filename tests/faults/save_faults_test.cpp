@@ -1,7 +1,12 @@
 // Closing the window while saving cannot succeed: each fault is really caused
-// (permissions, a missing folder, a file size limit, a full file system), the
-// error report appears and the pet file from before is still whole.
+// (permissions, a missing folder, a file size limit, a full or read-only file
+// system), the error report appears and the pet file from before is still
+// whole. And saves that can succeed keep what the user set up around the pet
+// file: a link stays a link, the owner stays the owner.
+#include "pet/pet_file.h"
+#include "support/as_user.h"
 #include "support/pet_window.h"
+#include "window/runtime_error.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,30 +29,24 @@ namespace {
 // its threads.
 bool privateMounts = false;
 
-constexpr uid_t kNobody = 65534;
+enum class Fault {
+    FileReadOnly,
+    FolderReadOnly,
+    FolderMissing,
+    FileSizeLimit,
+    DiskFull,
+    FileSystemReadOnly
+};
 
-enum class Fault { FileReadOnly, FolderReadOnly, FolderMissing, FileSizeLimit, DiskFull };
+enum class Surrounding {
+    Link,
+    LinkToNoFileYet,
+    RootInUsersFolder,
+    GroupNotTheUsers,
+    FolderReadOnly
+};
 
 const QString kOld = petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10");
-
-// Runs the rest of a scope as another user, so that permission bits stop
-// writes even when the test runs as root.
-class AsUser {
-public:
-    explicit AsUser(uid_t uid) {
-        active_ = ::setegid(gid_t(uid)) == 0 && ::seteuid(uid) == 0;
-    }
-    ~AsUser() {
-        if (active_) {
-            [[maybe_unused]] const int u = ::seteuid(0);
-            [[maybe_unused]] const int g = ::setegid(0);
-        }
-    }
-    bool active() const { return active_; }
-
-private:
-    bool active_ = false;
-};
 
 QStringList petFiles(const ProgramFolder& folder) {
     return QDir(folder.pictureFolder()).entryList({"Pets.pets*"}, QDir::Files | QDir::Hidden);
@@ -64,9 +63,46 @@ bool cannotCreateIn(const QString& folder) {
     return false;
 }
 
-// The system's words for an error, in the language the report will use.
-QString systemText(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+// The record a save of the window must write.
+QByteArray shownRecord(const frmForm& form) {
+    return cp1251(petLine(form.windowTitle(), form.lblaD->text(), "07.12.2026", form.lblSH->text(),
+                          form.lblSD->text(), form.lblSI->text(), form.lblSS->text(),
+                          form.lblSHe->text()));
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Gives the program folder, G and the pet file to nobody, as a user's own
+// folder is when root runs the program in it.
+bool giveToNobody(const ProgramFolder& folder) {
+    return ::chmod(QFile::encodeName(folder.path()).constData(), 0755) == 0 &&
+           ::chown(QFile::encodeName(folder.pictureFolder()).constData(), kNobody, kNobody) == 0 &&
+           ::chown(QFile::encodeName(folder.petFilePath()).constData(), kNobody, kNobody) == 0;
+}
+
+// Closes the window in a G folder the user may not create files in: as nobody
+// when root, whom permission bits do not stop. Empty when it was closed,
+// otherwise why it cannot be done here.
+QString closeInReadOnlyFolder(PetWindow& pet) {
+    const QByteArray g = QFile::encodeName(pet.folder.pictureFolder());
+    if (::chmod(g.constData(), 0555) != 0)
+        return "the folder G cannot be made read-only";
+    QString why;
+    {
+        AsUser user(kNobody);
+        if (::geteuid() == 0 && !user.active())
+            why = "running as root without the right to change the effective user: a "
+                  "read-only folder cannot stop root's writes here";
+        else if (!cannotCreateIn(pet.folder.pictureFolder()))
+            why = "this file system lets the user write into a read-only folder";
+        else
+            pet.close();
+    }
+    ::chmod(g.constData(), 0755);
+    return why;
 }
 
 void fillUp(const QString& folder) {
@@ -87,16 +123,21 @@ class SaveFaultsTest : public QObject {
 private slots:
     void faultIsReportedAndOldFileStaysWhole_data();
     void faultIsReportedAndOldFileStaysWhole();
+    void saveKeepsWhatSurroundsThePetFile_data();
+    void saveKeepsWhatSurroundsThePetFile();
 };
 
 void SaveFaultsTest::faultIsReportedAndOldFileStaysWhole_data() {
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<QString>("reason");
     QTest::newRow("pet file read-only") << Fault::FileReadOnly << "защищён от записи";
-    QTest::newRow("folder G read-only") << Fault::FolderReadOnly << systemText(EACCES);
+    QTest::newRow("folder G read-only, no pet file to write into")
+        << Fault::FolderReadOnly << "нет прав доступа";
     QTest::newRow("folder G missing") << Fault::FolderMissing << "нет папки";
-    QTest::newRow("file size limit mid-write") << Fault::FileSizeLimit << systemText(EFBIG);
-    QTest::newRow("file system full") << Fault::DiskFull << systemText(ENOSPC);
+    QTest::newRow("file size limit mid-write") << Fault::FileSizeLimit << "файл слишком велик";
+    QTest::newRow("file system full") << Fault::DiskFull << "на диске не осталось места";
+    QTest::newRow("file system read-only")
+        << Fault::FileSystemReadOnly << "файловая система доступна только для чтения";
 }
 
 void SaveFaultsTest::faultIsReportedAndOldFileStaysWhole() {
@@ -115,31 +156,17 @@ void SaveFaultsTest::faultIsReportedAndOldFileStaysWhole() {
 
     switch (fault) {
     case Fault::FileReadOnly:
-        QVERIFY(QFile::setPermissions(pet.folder.petFilePath(), QFile::ReadOwner | QFile::ReadGroup));
+        QVERIFY(
+            QFile::setPermissions(pet.folder.petFilePath(), QFile::ReadOwner | QFile::ReadGroup));
         pet.close();
         break;
-    case Fault::FolderReadOnly: {
-        if (root) {
-            // Root writes through permission bits; the folder and the pet file
-            // belong to an ordinary user, who then closes the window.
-            const QByteArray file = QFile::encodeName(pet.folder.petFilePath());
-            QVERIFY(::chmod(QFile::encodeName(pet.folder.path()).constData(), 0755) == 0);
-            QVERIFY(::chown(gBytes.constData(), kNobody, kNobody) == 0);
-            QVERIFY(::chown(file.constData(), kNobody, kNobody) == 0);
-        }
-        QVERIFY(::chmod(gBytes.constData(), 0555) == 0);
-        {
-            AsUser user(kNobody);
-            if (root && !user.active())
-                QSKIP("running as root without the right to change the effective user: a "
-                      "read-only folder cannot stop root's writes here");
-            if (!cannotCreateIn(g))
-                QSKIP("this file system lets the user write into a read-only folder");
-            pet.close();
-        }
-        ::chmod(gBytes.constData(), 0755);
+    case Fault::FolderReadOnly:
+        if (root)
+            QVERIFY(giveToNobody(pet.folder));
+        QVERIFY(QFile::remove(pet.folder.petFilePath()));
+        if (const QString why = closeInReadOnlyFolder(pet); !why.isEmpty())
+            QSKIP(qPrintable(why));
         break;
-    }
     case Fault::FolderMissing:
         QVERIFY(QDir(g).removeRecursively());
         pet.close();
@@ -173,10 +200,22 @@ void SaveFaultsTest::faultIsReportedAndOldFileStaysWhole() {
         pet.close();
         break;
     }
+    case Fault::FileSystemReadOnly:
+        if (!privateMounts)
+            QSKIP("no private mount namespace (needs root): a file system cannot be made "
+                  "read-only for this test");
+        if (::mount("pettmp", gBytes.constData(), "tmpfs", 0, "size=256k") != 0)
+            QSKIP("mounting a tmpfs is not permitted here");
+        mounted = true;
+        pet.folder.writePetFileBytes(cp1251(kOld));
+        QVERIFY(::mount("pettmp", gBytes.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) ==
+                0);
+        pet.close();
+        break;
     }
 
-    const QByteArray after = fault == Fault::FolderMissing ? QByteArray() : pet.folder.petFileBytes();
-    const QStringList left = fault == Fault::FolderMissing ? QStringList() : petFiles(pet.folder);
+    const QByteArray after = pet.folder.petFileBytes();
+    const QStringList left = petFiles(pet.folder);
     if (mounted)
         ::umount2(gBytes.constData(), MNT_DETACH);
 
@@ -187,11 +226,110 @@ void SaveFaultsTest::faultIsReportedAndOldFileStaysWhole() {
     QVERIFY2(box.text.contains(reason), qPrintable(box.text));
     QCOMPARE(box.style, kStyleExclamationOk);
     QCOMPARE(box.title, QStringLiteral("Ошибка"));
-    if (fault != Fault::FolderMissing) {
+    if (fault == Fault::FolderReadOnly || fault == Fault::FolderMissing) {
+        QVERIFY(after.isEmpty());
+        QCOMPARE(left, QStringList());
+    } else {
         QCOMPARE(after, cp1251(kOld));
         // No half-written temporary file stays beside it.
         QCOMPARE(left, QStringList{"Pets.pets"});
     }
+}
+
+void SaveFaultsTest::saveKeepsWhatSurroundsThePetFile_data() {
+    QTest::addColumn<Surrounding>("surrounding");
+    QTest::newRow("pet file a symbolic link") << Surrounding::Link;
+    QTest::newRow("pet file a link to a file not there yet") << Surrounding::LinkToNoFileYet;
+    QTest::newRow("root saves in nobody's folder") << Surrounding::RootInUsersFolder;
+    QTest::newRow("pet file in a group its user is not in") << Surrounding::GroupNotTheUsers;
+    QTest::newRow("folder G read-only, pet file writable") << Surrounding::FolderReadOnly;
+}
+
+void SaveFaultsTest::saveKeepsWhatSurroundsThePetFile() {
+    QFETCH(Surrounding, surrounding);
+    const bool root = ::geteuid() == 0;
+    PetWindow pet(kOld);
+    // The pet kept in another folder, reached through a relative link.
+    const QString elsewhere = pet.folder.path() + "/elsewhere";
+    const QString linked = elsewhere + "/kept.pets";
+    const char* const link = "../elsewhere/kept.pets";
+    if (surrounding == Surrounding::Link || surrounding == Surrounding::LinkToNoFileYet) {
+        QVERIFY(QDir().mkdir(elsewhere));
+        if (surrounding == Surrounding::Link)
+            QVERIFY(QFile::rename(pet.folder.petFilePath(), linked));
+        else
+            QVERIFY(QFile::remove(pet.folder.petFilePath()));
+        QVERIFY(::symlink(link, QFile::encodeName(pet.folder.petFilePath()).constData()) == 0);
+    }
+
+    frmForm& form = pet.open();
+    // Only the link to no file yet leaves start-up something to report.
+    const qsizetype reports = pet.services.boxes().size();
+    QCOMPARE(reports, surrounding == Surrounding::LinkToNoFileYet ? 1 : 0);
+    const QByteArray expected = shownRecord(form);
+
+    switch (surrounding) {
+    case Surrounding::Link:
+    case Surrounding::LinkToNoFileYet:
+        pet.close();
+        QCOMPARE(QFile(pet.folder.petFilePath()).symLinkTarget(), linked);
+        QCOMPARE(fileBytes(linked), expected);
+        QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.pets"});
+        break;
+    case Surrounding::RootInUsersFolder: {
+        if (!root)
+            QSKIP("only root can save in another user's folder");
+        QVERIFY(giveToNobody(pet.folder));
+        pet.close();
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(pet.folder.petFilePath()).constData(), &info) == 0);
+        QCOMPARE(info.st_uid, kNobody);
+        QCOMPARE(info.st_gid, gid_t(kNobody));
+        QCOMPARE(pet.folder.petFileBytes(), expected);
+        // The user's own next save still works.
+        AsUser user(kNobody);
+        if (!user.active())
+            QSKIP("running as root without the right to change the effective user");
+        const PetRecord next = freshPetRecord("Кузя");
+        try {
+            writePetFile(pet.folder.petFilePath(), next);
+        } catch (const RuntimeError& error) {
+            QFAIL(qPrintable(error.description()));
+        }
+        QCOMPARE(pet.folder.petFileBytes(), petRecordBytes(next));
+        break;
+    }
+    case Surrounding::GroupNotTheUsers: {
+        if (!root)
+            QSKIP("only root can give a file to a group its owner is not in");
+        // nobody's file in root's group: nobody may write it but not give a
+        // new file that group.
+        const QByteArray file = QFile::encodeName(pet.folder.petFilePath());
+        QVERIFY(giveToNobody(pet.folder));
+        QVERIFY(::chown(file.constData(), kNobody, 0) == 0);
+        {
+            AsUser user(kNobody);
+            if (!user.active())
+                QSKIP("running as root without the right to change the effective user");
+            pet.close();
+        }
+        struct stat info {};
+        QVERIFY(::stat(file.constData(), &info) == 0);
+        QCOMPARE(info.st_uid, kNobody);
+        QCOMPARE(info.st_gid, gid_t(0));
+        QCOMPARE(pet.folder.petFileBytes(), expected);
+        break;
+    }
+    case Surrounding::FolderReadOnly:
+        if (root)
+            QVERIFY(giveToNobody(pet.folder));
+        if (const QString why = closeInReadOnlyFolder(pet); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        QCOMPARE(pet.folder.petFileBytes(), expected);
+        break;
+    }
+    QCOMPARE(pet.services.boxes().size(), reports);
+    QCOMPARE(petFiles(pet.folder), QStringList{"Pets.pets"});
 }
 
 int main(int argc, char* argv[]) {

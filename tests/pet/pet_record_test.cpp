@@ -65,6 +65,10 @@ void PetRecordTest::readsItems_data() {
         << fresh;
     QTest::newRow("one item per line, blank lines")
         << QByteArray("\"Pet\"\r\n\r\n0\r\n00.00.0000\r\n5\r\n5\r\n5\r\n0\r\n10\r\n") << fresh;
+    QTest::newRow("line breaks right after commas, as typed by hand")
+        << (cp1251("\"Кузя\",\r\n\"2\",\r\n\"06.12.2026\", \r\n") +
+            "\"5\",\"4\",\n\"7\",\"1\",\r\n\r\n\"9\"\r\n")
+        << QStringList{"Кузя", "2", "06.12.2026", "5", "4", "7", "1", "9"};
     QTest::newRow("further lines ignored")
         << QByteArray("\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\"10\"\r\n\"Old\","
                       "\"9\"\r\nrubbish")
@@ -107,6 +111,8 @@ void PetRecordTest::failsBeforeTheEighthItem_data() {
         "\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\"\r\n");
     QTest::newRow("seven items and a trailing comma")
         << QByteArray("\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",");
+    QTest::newRow("seven items, a trailing comma and a line end")
+        << QByteArray("\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\r\n");
     QTest::newRow("only line ends") << QByteArray("\r\n\r\n\n\n");
     QTest::newRow("one quote") << QByteArray("\"");
 }

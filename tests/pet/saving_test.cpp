@@ -37,6 +37,8 @@ private slots:
     void missingPetFileIsCreatedAsPet();
     void damagedFileIsKeptBeforeItIsReplaced();
     void secondFailedStartKeepsTheFirstBackup();
+    void onlyAPetSizedFileIsBackedUp_data();
+    void onlyAPetSizedFileIsBackedUp();
     void failedWriteLeavesTheOldFileWhole();
     void writeProtectedFileIsNotReplaced();
     void missingFolderIsReportedAndNotCreated();
@@ -116,6 +118,29 @@ void SavingTest::secondFailedStartKeepsTheFirstBackup() {
     QFile backup(pet.folder.petFilePath() + ".bak");
     QVERIFY(backup.open(QIODevice::ReadOnly));
     QCOMPARE(backup.readAll(), cp1251(healthy));
+}
+
+void SavingTest::onlyAPetSizedFileIsBackedUp_data() {
+    QTest::addColumn<qsizetype>("size");
+    QTest::addColumn<bool>("backedUp");
+    QTest::newRow("damaged, 1 MiB: kept") << qsizetype(1024 * 1024) << true;
+    QTest::newRow("damaged, 1 MiB and a byte: not copied") << qsizetype(1024 * 1024 + 1) << false;
+}
+
+void SavingTest::onlyAPetSizedFileIsBackedUp() {
+    QFETCH(qsizetype, size);
+    QFETCH(bool, backedUp);
+    PetWindow pet{QString()};
+    const QByteArray damaged(size, 'x');
+    pet.folder.writePetFileBytes(damaged);
+    pet.open();
+    QCOMPARE(pet.services.boxes().size(), 1);
+    QFile backup(pet.folder.petFilePath() + ".bak");
+    QCOMPARE(backup.exists(), backedUp);
+    if (backedUp) {
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), damaged);
+    }
 }
 
 void SavingTest::failedWriteLeavesTheOldFileWhole() {

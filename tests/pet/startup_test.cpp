@@ -1,6 +1,12 @@
+#include "support/as_user.h"
 #include "support/pet_window.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +26,16 @@ const QString kOldAgeText = QStringLiteral(
 const QString kNeglectText =
     QStringLiteral("Мне очень жаль, но Ваш питомец погиб :-((((((. Хотите завести нового?");
 
+// Files start-up meets where it expects a pet file or a picture.
+enum class OddFile {
+    PetFileFifo,
+    PetFileFolder,
+    PetFileLinkToItself,
+    PetFileUnreadable,
+    PictureNoPicture,
+    PictureUnreadable
+};
+
 } // namespace
 
 class StartupTest : public QObject {
@@ -33,6 +49,8 @@ private slots:
     void yesAfterNeglectStartsAFreshPet();
     void reportsWhatItCannotRead_data();
     void reportsWhatItCannotRead();
+    void reportsAnOddFileAtOnceInRussian_data();
+    void reportsAnOddFileAtOnceInRussian();
     void takesEverythingFromTheProgramFolder();
 };
 
@@ -213,6 +231,84 @@ void StartupTest::reportsWhatItCannotRead() {
     QCOMPARE(form.lblaD->text(), age);
     QCOMPARE(form.lblSH->text(), hunger);
     QVERIFY(form.tmrM->isTicking());
+}
+
+void StartupTest::reportsAnOddFileAtOnceInRussian_data() {
+    QTest::addColumn<OddFile>("odd");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("pet file a FIFO: no waiting for a writer")
+        << OddFile::PetFileFifo << "Не удалось открыть файл питомца «%1»: это не обычный файл.";
+    QTest::newRow("pet file a folder")
+        << OddFile::PetFileFolder << "Не удалось открыть файл питомца «%1»: это папка, а не файл.";
+    QTest::newRow("pet file a link to itself")
+        << OddFile::PetFileLinkToItself
+        << "Не удалось открыть файл питомца «%1»: слишком много ссылок.";
+    QTest::newRow("pet file unreadable")
+        << OddFile::PetFileUnreadable << "Не удалось открыть файл питомца «%1»: нет прав доступа.";
+    QTest::newRow("background no picture")
+        << OddFile::PictureNoPicture
+        << "Не удалось прочитать рисунок «%1»: файл повреждён или это не рисунок.";
+    QTest::newRow("background unreadable")
+        << OddFile::PictureUnreadable << "Не удалось прочитать рисунок «%1»: нет прав доступа.";
+}
+
+void StartupTest::reportsAnOddFileAtOnceInRussian() {
+    QFETCH(OddFile, odd);
+    QFETCH(QString, words);
+    PetWindow pet(petLine("Мурка", "4", savedDaysAgo(1), "5", "5", "5", "0", "10"), kToday);
+    const QString petFile = pet.folder.petFilePath();
+    const QByteArray petFileBytes = QFile::encodeName(petFile);
+    const QString background = QDir(pet.folder.pictureFolder()).filePath("Bg.gif");
+    bool unreadable = false;
+    switch (odd) {
+    case OddFile::PetFileFifo:
+        QVERIFY(QFile::remove(petFile));
+        QVERIFY(::mkfifo(petFileBytes.constData(), 0644) == 0);
+        break;
+    case OddFile::PetFileFolder:
+        QVERIFY(QFile::remove(petFile));
+        QVERIFY(QDir().mkdir(petFile));
+        break;
+    case OddFile::PetFileLinkToItself:
+        QVERIFY(QFile::remove(petFile));
+        QVERIFY(::symlink("Pets.pets", petFileBytes.constData()) == 0);
+        break;
+    case OddFile::PetFileUnreadable:
+        QVERIFY(::chmod(petFileBytes.constData(), 0) == 0);
+        unreadable = true;
+        break;
+    case OddFile::PictureNoPicture: {
+        QFile picture(background);
+        QVERIFY(picture.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        picture.write("GIF89a, or so it says");
+        break;
+    }
+    case OddFile::PictureUnreadable:
+        QVERIFY(::chmod(QFile::encodeName(background).constData(), 0) == 0);
+        unreadable = true;
+        break;
+    }
+    {
+        // Root reads through permission bits: an ordinary user starts the pet.
+        std::optional<AsUser> user;
+        if (unreadable && ::geteuid() == 0) {
+            QVERIFY(::chmod(QFile::encodeName(pet.folder.path()).constData(), 0755) == 0);
+            user.emplace(kNobody);
+            if (!user->active())
+                QSKIP("running as root without the right to change the effective user");
+        }
+        pet.open();
+    }
+    QCOMPARE(pet.services.boxes().size(), 1);
+    const QString report = pet.services.boxes()[0].text;
+    const bool picture = odd == OddFile::PictureNoPicture || odd == OddFile::PictureUnreadable;
+    QVERIFY2(report ==
+                 QStringLiteral("Ошибка в программе! ") + words.arg(picture ? background : petFile),
+             qPrintable(report));
+    QVERIFY(pet.form->isVisible());
+    // A pet file that could not be read is not copied.
+    if (!picture)
+        QVERIFY(!QFileInfo::exists(petFile + ".bak"));
 }
 
 // Started from anywhere, with the folder given with or without its separator.

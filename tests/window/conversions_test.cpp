@@ -1,7 +1,9 @@
 #include "window/conversions.h"
 #include "window/runtime_error.h"
+#include "window/system_error_text.h"
 
 #include <QTest>
+#include <cerrno>
 
 class ConversionsTest : public QObject {
     Q_OBJECT
@@ -14,6 +16,8 @@ private slots:
     void decimalText();
     void checkedAddition();
     void errorOutlivesItsText();
+    void systemErrorsInRussian_data();
+    void systemErrorsInRussian();
 };
 
 void ConversionsTest::numericValue_data() {
@@ -88,6 +92,31 @@ void ConversionsTest::errorOutlivesItsText() {
     const RuntimeError error(QStringLiteral("Файл не найден"));
     const RuntimeError copy = error;
     QCOMPARE(QString::fromUtf8(copy.what()), QStringLiteral("Файл не найден"));
+}
+
+// The common failures each have words of their own; no system text, which
+// is English, comes through, and any other error at least gives its number.
+void ConversionsTest::systemErrorsInRussian_data() {
+    QTest::addColumn<QList<int>>("errors");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("no such file") << QList<int>{ENOENT} << "нет такого файла или папки";
+    QTest::newRow("permission denied") << QList<int>{EACCES, EPERM} << "нет прав доступа";
+    QTest::newRow("read-only file system")
+        << QList<int>{EROFS} << "файловая система доступна только для чтения";
+    QTest::newRow("no space") << QList<int>{ENOSPC} << "на диске не осталось места";
+    QTest::newRow("quota") << QList<int>{EDQUOT} << "превышена дисковая квота";
+    QTest::newRow("a folder") << QList<int>{EISDIR} << "это папка, а не файл";
+    QTest::newRow("too many links") << QList<int>{ELOOP, EMLINK} << "слишком много ссылок";
+    QTest::newRow("input/output error") << QList<int>{EIO} << "ошибка ввода-вывода";
+    QTest::newRow("any other, with its number")
+        << QList<int>{EXDEV} << QString("системная ошибка номер %1").arg(EXDEV);
+}
+
+void ConversionsTest::systemErrorsInRussian() {
+    QFETCH(QList<int>, errors);
+    QFETCH(QString, words);
+    for (const int error : errors)
+        QCOMPARE(systemErrorText(error), words);
 }
 
 QTEST_GUILESS_MAIN(ConversionsTest)
