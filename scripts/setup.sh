@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgif-dev
+    libgif-dev libcanberra-dev
     fonts-dejavu-core fonts-dejavu-extra
     xvfb xdotool x11-utils imagemagick
     clang libclang-rt-14-dev

@@ -1,5 +1,7 @@
 #include "desktop_services.h"
 
+#include "system_sound.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,7 +25,7 @@ int DesktopServices::messageBox(const QString& text, int style, const QString& t
 }
 
 void DesktopServices::beep() {
-    QApplication::beep();
+    soundBeep();
 }
 
 void DesktopServices::endProgram() {
