@@ -1,4 +1,5 @@
 #include "support/pet_window.h"
+#include "window/system_sound.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ private slots:
     void untrappedErrorStopsOnlyItsHandler();
     void ticksWaitWhileABoxIsOpen();
     void endedProgramHandlesNothingMore();
+    void beepIsOneSoundEitherWay_data();
+    void beepIsOneSoundEitherWay();
 };
 
 // A missing choice picture: one report, the window runs on and still saves.
@@ -80,6 +83,26 @@ void FormRuntimeTest::endedProgramHandlesNothingMore() {
     pet.clickOn(form.imgEat);
     QCOMPARE(form.lblSTR->text(), status);
     QVERIFY(form.imgS0->isHidden());
+}
+
+void FormRuntimeTest::beepIsOneSoundEitherWay_data() {
+    QTest::addColumn<bool>("soundServer");
+    QTest::addColumn<int>("bells");
+    QTest::newRow("the sound server plays the theme's bell") << true << 0;
+    QTest::newRow("no sound server: the display's bell") << false << 1;
+}
+
+void FormRuntimeTest::beepIsOneSoundEitherWay() {
+    QFETCH(bool, soundServer);
+    QFETCH(int, bells);
+    // Without a server the real sound library is asked, and made to find no
+    // way to play, as on a machine with no sound at all.
+    qputenv("CANBERRA_DRIVER", "none-here");
+    int rung = 0;
+    soundBeep(soundServer ? std::function<bool()>([] { return true; })
+                          : std::function<bool()>(playThemeBell),
+              [&] { ++rung; });
+    QCOMPARE(rung, bells);
 }
 
 QTEST_MAIN(FormRuntimeTest)
