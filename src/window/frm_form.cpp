@@ -81,8 +81,10 @@ void frmForm::createControls() {
     imgTreat = button(this, "imgTreat", 232, HintTarget::TreatButton, "Лечить");
     lblSTR = new Label(this, QString(), 11, 256, 257, 17);
     lblSTR->setObjectName(QStringLiteral("lblSTR"));
+    lblSTR->makeStatusLine();
     imgStatic = button(this, "imgStatic", 112, HintTarget::DataButton, "Данные");
     lbllAge = label(this, "lbllAge", "Возраст:", 40, 96);
+    lbllAge->hideFromScreenReaders();
     lblaD = label(this, "lblaD", "0", 104, 96);
     lblaD->setSpokenCaption(QStringLiteral("Возраст"));
     imgHideBut = image(this, "imgHideBut", 0, 88, 89, 193);
@@ -93,8 +95,6 @@ void frmForm::createControls() {
     picMain = new PictureBox(this, 96, 112, 170, 142, Qt::white);
     picMain->setObjectName(QStringLiteral("picMain"));
     picMain->setAccessibleName(QStringLiteral("Питомец"));
-    lblSTR->makeStatusLine();
-    lbllAge->hideFromScreenReaders();
     picS = new PictureBox(this, 11, 11, 257, 65, QColor(0, 255, 255));
     picS->setObjectName(QStringLiteral("picS"));
     picS->setAccessibleRole(QAccessible::Pane);
