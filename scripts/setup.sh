@@ -20,7 +20,7 @@ mode=${1:-test}
 build_packages=(
     build-essential cmake pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgif-dev
+    libgif-dev libcanberra-dev
     fonts-dejavu-core fonts-dejavu-extra
 )
 package_packages=(dpkg-dev file)

@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -41,10 +43,16 @@ Label::Label(QWidget* parent, const QString& text, int left, int top, int width,
 }
 
 void Label::setText(const QString& text) {
+    const QString old = this->text();
     QLabel::setText(text);
     refit();
     if (!spokenCaption_.isEmpty())
         setAccessibleName(spokenCaption_ + QStringLiteral(": ") + text);
+    // Screen readers speak a status line when they are told its text changed.
+    if (statusLine_ && old != text && QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent event(this, 0, old, text);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void Label::setSpokenCaption(const QString& caption) {
@@ -107,6 +115,57 @@ void PictureControl::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void PictureControl::makeOperable() {
+    operable_ = true;
+    // Tab only: a click never moves the focus, so mouse users see no mark.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+bool PictureControl::isOperable() const {
+    if (!operable_ || !isVisible())
+        return false;
+    // A message box open over the window keeps the mouse out of it.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != window())
+        return false;
+    // A shown cover takes the clicks over what it covers.
+    const QWidget* top = window();
+    return top->childAt(mapTo(top, rect().center())) == this;
+}
+
+void PictureControl::press() {
+    if (isOperable())
+        emit clicked();
+}
+
+void PictureControl::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        // A held key is one press, as a held mouse button is one click.
+        if (!event->isAutoRepeat())
+            press();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// Black dashes on white, two pixels wide inside the edge: seen on the green
+// buttons and on any picture.
+void PictureControl::paintFocusMark(QPainter& painter) const {
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    const QRect edge = rect().adjusted(1, 1, -1, -1);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(edge);
+    painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
+    painter.drawRect(edge);
+}
+
 void Image::setPicture(const QPixmap& picture) {
     storePicture(picture);
     if (!picture_.isNull())
@@ -114,8 +173,10 @@ void Image::setPicture(const QPixmap& picture) {
 }
 
 void Image::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
     if (!picture_.isNull())
-        QPainter(this).drawPixmap(0, 0, picture_);
+        painter.drawPixmap(0, 0, picture_);
+    paintFocusMark(painter);
 }
 
 PictureBox::PictureBox(QWidget* parent, int left, int top, int width, int height,
@@ -127,6 +188,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), background_);
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
+    paintFocusMark(painter);
 }
 
 FormTimer::FormTimer(QObject* parent, int interval) : QObject(parent) {

@@ -25,6 +25,15 @@ public:
     // readers hear the text itself.
     void setSpokenCaption(const QString& caption);
 
+    // A caption whose value label already says it: screen readers skip it.
+    void hideFromScreenReaders() { hiddenFromScreenReaders_ = true; }
+    bool hiddenFromScreenReaders() const { return hiddenFromScreenReaders_; }
+
+    // The line where the pet answers: read as a status bar, and every new
+    // text is announced.
+    void makeStatusLine() { statusLine_ = true; }
+    bool isStatusLine() const { return statusLine_; }
+
 signals:
     void mouseMoved();
 
@@ -39,17 +48,29 @@ private:
 
     bool autoSize_;
     QString spokenCaption_;
+    bool hiddenFromScreenReaders_ = false;
+    bool statusLine_ = false;
 };
 
 // What image controls and picture boxes share: a picture drawn at natural size
 // from the top-left corner, never stretched, and the mouse taken over the
 // whole area. A click is a left press and release over the control.
+//
+// A control with a click handler is also operable from the keyboard and by a
+// screen reader, but only while a mouse could click it: shown, and not lying
+// under another control at its centre. Either way gives the same `clicked`.
 class PictureControl : public QWidget {
     Q_OBJECT
 public:
     PictureControl(QWidget* parent, int left, int top, int width, int height);
 
     const QPixmap& picture() const { return picture_; }
+
+    // Lets Tab reach the control and Enter, Space and screen readers press it.
+    void makeOperable();
+    bool isOperable() const;
+    // A click given without the mouse; refused while a mouse could not click.
+    void press();
 
     // What a screen reader calls the control: a picture unless told otherwise.
     QAccessible::Role accessibleRole() const { return accessibleRole_; }
@@ -65,11 +86,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // The keyboard focus, drawn only once the user has moved it with Tab.
+    void paintFocusMark(QPainter& painter) const;
 
     QPixmap picture_;
 
 private:
     bool pressed_ = false;
+    bool operable_ = false;
     QAccessible::Role accessibleRole_ = QAccessible::Graphic;
 };
 

@@ -2,6 +2,7 @@
 
 #include "pet/pet_file.h"
 #include "pet_location.h"
+#include "system_sound.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -41,7 +42,7 @@ void DesktopServices::dismissMessageBox() {
 }
 
 void DesktopServices::beep() {
-    QApplication::beep();
+    soundBeep();
 }
 
 void DesktopServices::endProgram() {

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -63,6 +64,7 @@ frmForm::frmForm(PlatformServices& services, QWidget* parent)
     installControlAccessibility();
     createControls();
     connectHandlers();
+    setUpKeyboard();
 }
 
 // Qt stacks a later sibling above an earlier one, so the controls are made
@@ -79,8 +81,10 @@ void frmForm::createControls() {
     imgTreat = button(this, "imgTreat", 232, HintTarget::TreatButton, "Лечить");
     lblSTR = new Label(this, QString(), 11, 256, 257, 17);
     lblSTR->setObjectName(QStringLiteral("lblSTR"));
+    lblSTR->makeStatusLine();
     imgStatic = button(this, "imgStatic", 112, HintTarget::DataButton, "Данные");
     lbllAge = label(this, "lbllAge", "Возраст:", 40, 96);
+    lbllAge->hideFromScreenReaders();
     lblaD = label(this, "lblaD", "0", 104, 96);
     lblaD->setSpokenCaption(QStringLiteral("Возраст"));
     imgHideBut = image(this, "imgHideBut", 0, 88, 89, 193);
@@ -119,6 +123,8 @@ void frmForm::createControls() {
     lblSI->setSpokenCaption(QStringLiteral("Настроение"));
     lblSS->setSpokenCaption(QStringLiteral("Сонливость"));
     lblSHe->setSpokenCaption(QStringLiteral("Здоровье"));
+    for (Label* caption : {lblW1, lblW2, lblW3, lblW4, lblW5})
+        caption->hideFromScreenReaders();
 }
 
 void frmForm::connectHandlers() {
@@ -159,6 +165,72 @@ void frmForm::connectHandlers() {
     hintOn(lbllAge, HintTarget::AgeCaption);
     hintOn(lblSTR, HintTarget::StatusLine);
     hintOn(picMain, HintTarget::Pet);
+}
+
+// The window holds the focus until Tab is first pressed, so Qt gives no control
+// an unseen focus that Enter would press.
+void frmForm::setUpKeyboard() {
+    for (Image* control : tabOrder()) {
+        control->makeOperable();
+        control->installEventFilter(this);
+    }
+    imgHideBut->installEventFilter(this);
+    imgHideImg->installEventFilter(this);
+    setFocus();
+}
+
+bool frmForm::focusNextPrevChild(bool next) {
+    // Qt asks for the next control when the focused one is hidden; that move
+    // waits for the handler to finish.
+    auto* focused = qobject_cast<Image*>(focusWidget());
+    if (focused && !focused->isOperable()) {
+        checkFocusLater();
+        return true;
+    }
+    if (Image* target = nextOperable(focusWidget(), next))
+        target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+Image* frmForm::nextOperable(QWidget* from, bool next) const {
+    const auto order = tabOrder();
+    const int count = int(order.size());
+    const auto found = std::find(order.begin(), order.end(), from);
+    // From outside the order, Tab starts at the first control, Shift+Tab at the last.
+    const int start = found != order.end() ? int(found - order.begin()) : (next ? -1 : count);
+    for (int step = 1; step <= count; ++step) {
+        const int index = ((start + (next ? step : -step)) % count + count) % count;
+        if (order[index]->isOperable())
+            return order[index];
+    }
+    return nullptr;
+}
+
+void frmForm::checkFocusLater() {
+    auto* focused = qobject_cast<Image*>(focusWidget());
+    if (!focused || focused->isOperable() || focusToCheck_)
+        return;
+    focusToCheck_ = focused;
+    QMetaObject::invokeMethod(this, &frmForm::keepFocusOperable, Qt::QueuedConnection);
+}
+
+void frmForm::keepFocusOperable() {
+    Image* from = focusToCheck_;
+    focusToCheck_ = nullptr;
+    QWidget* focused = focusWidget();
+    // The focus has gone elsewhere meanwhile, or its control is back.
+    if (!from || (focused != from && focused != this && focused) || from->isOperable())
+        return;
+    if (Image* target = nextOperable(from, true))
+        target->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
+bool frmForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        checkFocusLater();
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmForm::onEvent(void (frmForm::*handler)()) {

@@ -5,6 +5,7 @@
 #include "interaction/hints.h"
 #include "needs/need.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -81,6 +82,12 @@ public:
     std::array<Label*, 10> panelLabels() const {
         return {lblW1, lblW2, lblW3, lblW4, lblW5, lblSH, lblSD, lblSI, lblSS, lblSHe};
     }
+    // What Tab visits: the button column top to bottom, then the choices left
+    // to right, each while a mouse could click it.
+    std::array<Image*, 10> tabOrder() const {
+        return {imgStatic, imgEat, imgDrink, imgPlay, imgSleep,
+                imgTreat,  imgS0,  imgS1,    imgS2,   imgS3};
+    }
 
     // Start-up and saving (pet/).
     void Form_Load();
@@ -112,10 +119,20 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
     void connectHandlers();
+    void setUpKeyboard();
+    // The operable control after (or before) `from` in Tab order, if any.
+    Image* nextOperable(QWidget* from, bool next) const;
+    // Moves the focus on when its control has been covered or hidden, once
+    // the handler that did so has finished: a run's end hides the choices one
+    // by one, and the focus should not pass through each of them.
+    void checkFocusLater();
+    void keepFocusOperable();
     void onEvent(void (frmForm::*handler)());
 
     // Start-up's steps, each run inside its error trap.
@@ -138,4 +155,5 @@ private:
 
     FormRuntime runtime_;
     QPixmap picture_;
+    QPointer<Image> focusToCheck_;
 };

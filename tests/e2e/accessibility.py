@@ -75,9 +75,89 @@ def texts(node):
     return [n.name for n in node.walk() if n.role == "label"]
 
 
-def label_at(top, x, y):
-    """The label whose top-left corner lies at screen position (x, y)."""
+def label_at(top, x, y, role="label"):
+    """The label (or other text of this role) whose top-left corner lies at
+    screen position (x, y)."""
     for node in top.walk():
-        if node.role == "label" and node.extents and node.extents[:2] == (x, y):
+        if node.role == role and node.extents and node.extents[:2] == (x, y):
             return node
-    raise AssertionError("no label at %d,%d" % (x, y))
+    raise AssertionError("no %s at %d,%d" % (role, x, y))
+
+
+# --- live objects: pressing, focus and events, as a screen reader uses them ---
+
+def live_window(pid, title, timeout=10.0):
+    """The program's top-level window with this name, as a live AT-SPI object."""
+    deadline = time.monotonic() + timeout
+    while True:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            try:
+                if app is None or app.get_process_id() != pid:
+                    continue
+                for j in range(app.childCount):
+                    top = app.getChildAtIndex(j)
+                    if top is not None and top.name == title:
+                        return top
+            except Exception:
+                continue
+        if time.monotonic() > deadline:
+            raise AssertionError("no accessible window '%s'" % title)
+        time.sleep(0.1)
+
+
+def find(accessible, name):
+    """The live object with this name below `accessible`."""
+    for i in range(accessible.childCount):
+        child = accessible.getChildAtIndex(i)
+        if child is None:
+            continue
+        if child.name == name:
+            return child
+        found = find(child, name) if child.childCount else None
+        if found is not None:
+            return found
+    return None
+
+
+def press(accessible):
+    """Presses a control by its first action; False when it offers none or refuses."""
+    try:
+        action = accessible.queryAction()
+        return action.nActions > 0 and bool(action.doAction(0))
+    except Exception:  # no action interface, or the call refused
+        return False
+
+
+def has_focus(accessible):
+    return accessible.getState().contains(pyatspi.STATE_FOCUSED)
+
+
+class Events:
+    """Records the AT-SPI events of some types, as a screen reader hears them."""
+
+    def __init__(self, *types):
+        from gi.repository import GLib
+
+        self.context = GLib.MainContext.default()
+        self.types = types
+        self.heard = []
+        for event_type in types:
+            pyatspi.Registry.registerEventListener(self._hear, event_type)
+
+    def _hear(self, event):
+        try:
+            self.heard.append((event.type, event.source.getRoleName(), event.any_data))
+        except Exception:  # the source went away meanwhile
+            pass
+
+    def pump(self):
+        """Delivers the events that have arrived; returns all heard so far."""
+        while self.context.iteration(False):
+            pass
+        return self.heard
+
+    def close(self):
+        for event_type in self.types:
+            pyatspi.Registry.deregisterEventListener(self._hear, event_type)

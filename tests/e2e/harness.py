@@ -268,12 +268,22 @@ class Session:
         xtest.fake_input(self.x, X.ButtonRelease, 1)
         self.x.sync()
 
-    def press_key(self, keysym_name):
-        code = self.x.keysym_to_keycode(XK.string_to_keysym(keysym_name))
-        xtest.fake_input(self.x, X.KeyPress, code)
-        self.x.sync()
-        time.sleep(0.03)
-        xtest.fake_input(self.x, X.KeyRelease, code)
+    def press_key(self, keysym_name, *held):
+        """Presses a key, with modifier keys (as "Shift_L") held down around it."""
+        codes = [self.x.keysym_to_keycode(XK.string_to_keysym(name))
+                 for name in held + (keysym_name,)]
+        for code in codes:
+            xtest.fake_input(self.x, X.KeyPress, code)
+            self.x.sync()
+            time.sleep(0.03)
+        for code in reversed(codes):
+            xtest.fake_input(self.x, X.KeyRelease, code)
+            self.x.sync()
+            time.sleep(0.03)
+
+    def give_keyboard_focus(self, window):
+        """What a window manager does for the window the user works in."""
+        self.x.set_input_focus(window, X.RevertToPointerRoot, X.CurrentTime)
         self.x.sync()
 
     def stacking_order(self):

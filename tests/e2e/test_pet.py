@@ -86,12 +86,33 @@ class Case(unittest.TestCase):
     def status_line(self, program, title):
         window = a11y().window(program.pid, title)
         x, y = program.at(*STATUS_LINE)
-        return a11y().label_at(window, x, y).name
+        return a11y().label_at(window, x, y, role="status bar").name
 
     def expect_shown(self, program, title, age, needs):
         expected = dict(zip(NEED_CAPTIONS, needs), Возраст=age)
         harness.wait_until("the needs %s" % expected,
                            lambda: self.shown(program, title) == expected, timeout=5)
+
+    def wait_panel(self, program, names):
+        harness.wait_until("the choices " + " ".join(names),
+                           lambda: program.panel_shows_choices(names), timeout=3)
+
+    def watch_run(self, program, frames, seconds, during=None, times=None):
+        """Samples the pet picture through a run; returns the frames seen, in order.
+        `during` is called once, after the first frame has appeared; `times`
+        gets the moment each frame was first seen."""
+        seen = []
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            shown = program.pet_pictures_shown(frames)
+            if shown and (not seen or seen[-1] != shown[0]):
+                seen.append(shown[0])
+                if times is not None:
+                    times.append(time.monotonic())
+                if during and len(seen) == 1:
+                    during()
+            time.sleep(0.02)
+        return seen
 
     def answer_box(self, program, title, key):
         """Checks a message box is up, returns its texts, and answers it by key."""
@@ -202,27 +223,6 @@ class Death(Case):
 
 
 class Care(Case):
-    def wait_panel(self, program, names):
-        harness.wait_until("the choices " + " ".join(names),
-                           lambda: program.panel_shows_choices(names), timeout=3)
-
-    def watch_run(self, program, frames, seconds, during=None, times=None):
-        """Samples the pet picture through a run; returns the frames seen, in order.
-        `during` is called once, after the first frame has appeared; `times`
-        gets the moment each frame was first seen."""
-        seen = []
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            shown = program.pet_pictures_shown(frames)
-            if shown and (not seen or seen[-1] != shown[0]):
-                seen.append(shown[0])
-                if times is not None:
-                    times.append(time.monotonic())
-                if during and len(seen) == 1:
-                    during()
-            time.sleep(0.02)
-        return seen
-
     def choose_refused(self, program, n, refusal):
         """Clicks choice n and waits for the pet's refusal in the status line."""
         program.click_choice(n)
@@ -429,6 +429,10 @@ class Accessibility(Case):
                 self.assertEqual(named[name].description, description)
                 left, top = harness.BUTTONS[key]
                 self.assertEqual(named[name].extents, (*program.at(left, top), 80, 23))
+        shown = [node.name for node in window.walk() if "showing" in node.states]
+        self.assertEqual([name for name in shown if name in buttons], list(buttons),
+                         "read top to bottom")
+        self.assertNotIn("Голод:", shown, "a caption is read with its value")
         self.assertEqual(named["Питомец"].extents, (*program.at(96, 112), 170, 142))
         self.assertEqual(named["Питомец"].role, "image")
         for label in ("Голод: 5", "Жажда: 7", "Настроение: 3", "Сонливость: 0",
@@ -441,6 +445,81 @@ class Accessibility(Case):
         program.hover(*STATUS_LINE)
         harness.wait_until("an empty line", lambda: self.status_line(program, NAME) == "")
         program.close()
+
+    def test_care_by_keyboard_alone(self):
+        program = self.program(pet_line(NAME, "2", FRESH_MARKER, "5", "5", "8", "3", "5"))
+        window = program.start().main_window(NAME)
+
+        def button(name):
+            return program.shot(*harness.BUTTONS[name], 80, 23)
+
+        unmarked = {name: button(name) for name in ("static", "treat")}
+        self.session.give_keyboard_focus(window)
+
+        def marked(name):
+            return lambda: not harness.same_pixels(button(name), unmarked[name])
+
+        # The mark comes with the first Tab; Shift+Tab from the first control
+        # goes round to the last.
+        self.assertTrue(harness.same_pixels(button("static"), unmarked["static"]))
+        self.session.press_key("Tab")
+        harness.wait_until("the focus on ДАННЫЕ", marked("static"), timeout=3)
+        self.session.press_key("Tab", "Shift_L")
+        harness.wait_until("the focus on ЛЕЧИТЬ", marked("treat"), timeout=3)
+        self.assertTrue(harness.same_pixels(button("static"), unmarked["static"]))
+        for key in ("Tab", "Tab", "Return"):
+            self.session.press_key(key)
+        self.wait_panel(program, ["f0.gif", "f1.gif", "f2.gif", "f3.gif"])
+        # Back from КУШАТЬ past ДАННЫЕ round to the choices, the last first.
+        for _ in range(3):
+            self.session.press_key("Tab", "Shift_L")
+        self.session.press_key("space")
+        self.assertEqual(self.watch_run(program, ["pfM2%d.gif" % i for i in range(4)], 3.0),
+                         ["pfM2%d.gif" % i for i in range(4)])
+        self.assertEqual(self.status_line(program, NAME), NAME + ": Как вкусно! Спасибо!")
+        self.expect_shown(program, NAME, "2", ("0", "9", "10", "4", "6"))
+        program.close()
+        self.assertEqual(program.pet_bytes(),
+                         pet_line(NAME, "2", today_text(), "0", "9", "10", "4", "6"))
+
+    def test_care_by_screen_reader_and_covered_buttons_refuse(self):
+        program = self.program(pet_line(NAME, "2", FRESH_MARKER, "5", "6", "5", "3", "5"))
+        window = program.start().main_window(NAME)
+        live = a11y().live_window(program.pid, NAME)
+        buttons = {name: a11y().find(live, name)
+                   for name in ("Данные", "Кушать", "Пить", "Играть", "Спать", "Лечить")}
+        heard = a11y().Events("object:text-changed:insert")
+        self.addCleanup(heard.close)
+
+        self.assertTrue(a11y().press(buttons["Пить"]))
+        self.wait_panel(program, ["d0.gif", "d1.gif", "d2.gif", "d3.gif"])
+        choices = [a11y().find(live, name) for name in ("Молоко", "Вода", "Сок", "Какао")]
+        self.assertTrue(a11y().press(choices[3]))
+        frames = ["pdM3%d.gif" % i for i in range(4)]
+        harness.wait_until("the first frame", lambda: program.shows_pet_picture(frames[0]),
+                           timeout=3)
+
+        # Under the cover no button takes a press, and Tab passes them by.
+        for name, control in buttons.items():
+            self.assertFalse(a11y().press(control), name)
+        self.session.give_keyboard_focus(window)
+        for _ in range(3):
+            self.session.press_key("Tab")
+            time.sleep(0.1)
+            self.assertEqual([n for n, c in buttons.items() if a11y().has_focus(c)], [])
+        self.assertTrue(any(a11y().has_focus(c) for c in choices))
+        self.assertTrue(program.pet_pictures_shown(frames), "checked while the run played")
+
+        # The pet's answer is announced; after the run the buttons work again.
+        answer = NAME + ": Вкусно! Спасибо!"
+        harness.wait_until("the answer announced", lambda: (
+            "object:text-changed:insert", "status bar", answer) in heard.pump(), timeout=3)
+        harness.wait_until("the buttons pressable again",
+                           lambda: a11y().press(buttons["Данные"]), timeout=3)
+        program.close()
+        # One drink, not more: thirst -5, mood +1.
+        self.assertEqual(program.pet_bytes(),
+                         pet_line(NAME, "2", today_text(), "5", "1", "6", "3", "5"))
 
 
 class Install(Case):

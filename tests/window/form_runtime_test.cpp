@@ -1,4 +1,5 @@
 #include "support/pet_window.h"
+#include "window/system_sound.h"
 
 namespace {
 
@@ -28,6 +29,8 @@ private slots:
     void endedProgramHandlesNothingMore();
     void endFromOutsideSavesAsClosingDoes_data();
     void endFromOutsideSavesAsClosingDoes();
+    void beepIsOneSoundEitherWay_data();
+    void beepIsOneSoundEitherWay();
 };
 
 // A missing choice picture: one report, the window runs on and still saves.
@@ -131,6 +134,24 @@ void FormRuntimeTest::endFromOutsideSavesAsClosingDoes() {
     pet.close();
     form.unloadAtExit();
     QCOMPARE(pet.folder.petFileBytes(), cp1251(kPet));
+void FormRuntimeTest::beepIsOneSoundEitherWay_data() {
+    QTest::addColumn<bool>("soundServer");
+    QTest::addColumn<int>("bells");
+    QTest::newRow("the sound server plays the theme's bell") << true << 0;
+    QTest::newRow("no sound server: the display's bell") << false << 1;
+}
+
+void FormRuntimeTest::beepIsOneSoundEitherWay() {
+    QFETCH(bool, soundServer);
+    QFETCH(int, bells);
+    // Without a server the real sound library is asked, and made to find no
+    // way to play, as on a machine with no sound at all.
+    qputenv("CANBERRA_DRIVER", "none-here");
+    int rung = 0;
+    soundBeep(soundServer ? std::function<bool()>([] { return true; })
+                          : std::function<bool()>(playThemeBell),
+              [&] { ++rung; });
+    QCOMPARE(rung, bells);
 }
 
 QTEST_MAIN(FormRuntimeTest)

@@ -1,0 +1,38 @@
+#include "system_sound.h"
+
+#include <QApplication>
+#include <canberra.h>
+
+namespace {
+
+// One context for the program's life, made at the first beep: opening it
+// connects to the sound server, which a pet that never beeps need not do.
+ca_context* soundContext() {
+    static ca_context* const context = [] {
+        ca_context* created = nullptr;
+        if (ca_context_create(&created) != CA_SUCCESS)
+            return static_cast<ca_context*>(nullptr);
+        ca_context_change_props(created, CA_PROP_APPLICATION_NAME, "Питомец",
+                                CA_PROP_APPLICATION_ID, "pet", nullptr);
+        return created;
+    }();
+    return context;
+}
+
+} // namespace
+
+bool playThemeBell() {
+    ca_context* context = soundContext();
+    return context &&
+           ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
+                           "Писк игрушки", nullptr) == CA_SUCCESS;
+}
+
+void ringDisplayBell() {
+    QApplication::beep();
+}
+
+void soundBeep(const std::function<bool()>& playTheme, const std::function<void()>& ringBell) {
+    if (!playTheme())
+        ringBell();
+}
