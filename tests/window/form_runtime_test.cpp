@@ -134,6 +134,8 @@ void FormRuntimeTest::endFromOutsideSavesAsClosingDoes() {
     pet.close();
     form.unloadAtExit();
     QCOMPARE(pet.folder.petFileBytes(), cp1251(kPet));
+}
+
 void FormRuntimeTest::beepIsOneSoundEitherWay_data() {
     QTest::addColumn<bool>("soundServer");
     QTest::addColumn<int>("bells");
