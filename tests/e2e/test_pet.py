@@ -387,10 +387,12 @@ class Install(Case):
         install()
         folder = os.path.join(prefix, "lib", "pet")
         self.assertTrue(os.access(os.path.join(prefix, "bin", "pet"), os.X_OK))
-        for size in (32, 48, 64, 128, 256):
-            icon = os.path.join(prefix, "share/icons/hicolor/%dx%d/apps/pet.png" % (size, size))
-            with harness.Image.open(icon) as image:
-                self.assertEqual(image.size, (size, size))
+        for size in (16, 22, 24, 32, 48, 64, 128, 256):
+            for size_folder, pixels in (("%dx%d", size), ("%dx%d@2", 2 * size)):
+                icon = os.path.join(prefix, "share/icons/hicolor", size_folder % (size, size),
+                                    "apps/pet.png")
+                with harness.Image.open(icon) as image:
+                    self.assertEqual(image.size, (pixels, pixels))
         with open(os.path.join(prefix, "share/applications/pet.desktop"), encoding="utf-8") as f:
             entry = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
         self.assertEqual(entry["Name"], "Питомец")
