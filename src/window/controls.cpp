@@ -109,13 +109,21 @@ void PictureControl::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void Image::setPicture(const QPixmap& picture) {
     storePicture(picture);
+    // Its size on screen: a twin for a scaled screen has more pixels, not more room.
     if (!picture_.isNull())
-        resize(picture_.size());
+        resize(picture_.deviceIndependentSize().toSize());
+}
+
+void drawPicture(QPainter& painter, const QPixmap& picture) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(0, 0, picture);
 }
 
 void Image::paintEvent(QPaintEvent*) {
-    if (!picture_.isNull())
-        QPainter(this).drawPixmap(0, 0, picture_);
+    if (!picture_.isNull()) {
+        QPainter painter(this);
+        drawPicture(painter, picture_);
+    }
 }
 
 PictureBox::PictureBox(QWidget* parent, int left, int top, int width, int height,
@@ -126,7 +134,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), background_);
     if (!picture_.isNull())
-        painter.drawPixmap(0, 0, picture_);
+        drawPicture(painter, picture_);
 }
 
 FormTimer::FormTimer(QObject* parent, int interval) : QObject(parent) {
