@@ -74,8 +74,12 @@ frmForm::frmForm(PlatformServices& services, QWidget* parent)
     QIcon icon;
     // Window managers draw a window's icon small; the menus take the large
     // sizes from the installed icon theme, so they are not decoded and sent here.
-    for (const char* size : {"icon", "icon-48", "icon-64"})
-        icon.addPixmap(builtinPicture(size, devicePixelRatioF()));
+    // On a scaled screen the twins add the sizes it then draws the icon at.
+    for (const char* size : {"icon", "icon-48", "icon-64"}) {
+        icon.addPixmap(builtinPicture(size, 1));
+        if (devicePixelRatioF() > 1)
+            icon.addPixmap(builtinPicture(size, devicePixelRatioF()));
+    }
     setWindowIcon(icon);
     setFixedSize(kClientWidth, kClientHeight);
     // The frame is not known before the window is shown: its client area is.
