@@ -27,8 +27,8 @@ void woodFrame(QPainter& p, QRectF r, double radius) {
     p.fillPath(light.subtracted(inner.translated(0, 1)), ink::woodLight);
 }
 
-QImage window() {
-    QImage image = canvas(282, 281, ink::room);
+QImage window(int scale) {
+    QImage image = canvas(282, 281, ink::room, scale);
     QPainter p(&image);
     smooth(p);
     // Soft vertical stripes, then paw prints scattered on them.
@@ -73,8 +73,8 @@ QImage window() {
 }
 
 // Small need icons left of each label: fish, drop; heart, moon, cross.
-QImage panel() {
-    QImage image = canvas(257, 65, ink::roomDeep);
+QImage panel(int scale) {
+    QImage image = canvas(257, 65, ink::roomDeep, scale);
     QPainter p(&image);
     smooth(p);
     const QColor plate{0x15, 0x3a, 0x35};
@@ -115,6 +115,6 @@ QImage panel() {
 
 } // namespace
 
-Pictures backgroundPictures() {
-    return {{"Bg.gif", window()}, {"BgUP.gif", panel()}};
+Pictures backgroundPictures(int scale) {
+    return {{"Bg.gif", window(scale)}, {"BgUP.gif", panel(scale)}};
 }

@@ -7,9 +7,9 @@
 
 namespace {
 
-QImage icon(int size) {
+QImage icon(int size, int scale) {
     // Opaque on purpose: the window icon is a plain 24-bit picture.
-    QImage image = canvas(size, size, QColor(0x2f, 0xa8, 0x5e));
+    QImage image = canvas(size, size, QColor(0x2f, 0xa8, 0x5e), scale);
     QPainter p(&image);
     smooth(p);
     const double s = size / 32.0;
@@ -18,9 +18,9 @@ QImage icon(int size) {
     return image;
 }
 
-QImage button(const QString& word) {
+QImage button(const QString& word, int scale) {
     const QColor face{0x00, 0x9f, 0x60};
-    QImage image = canvas(80, 23, face);
+    QImage image = canvas(80, 23, face, scale);
     QPainter p(&image);
     // Bevel: light from the top left, two pixels deep.
     p.fillRect(0, 0, 80, 1, QColor(0x7a, 0xe0, 0xb2));
@@ -52,10 +52,12 @@ QImage button(const QString& word) {
 
 } // namespace
 
-Pictures builtinPictures() {
-    Pictures out{{"icon.png", icon(32)}};
-    for (int size : {48, 64, 128, 256})
-        out.push_back({QStringLiteral("icon-%1.png").arg(size), icon(size)});
+Pictures builtinPictures(int scale) {
+    // Every size the icon themes' menus and panels ask for; 32 is the
+    // window's own.
+    Pictures out{{"icon.png", icon(32, scale)}};
+    for (int size : {16, 22, 24, 48, 64, 128, 256})
+        out.push_back({QStringLiteral("icon-%1.png").arg(size), icon(size, scale)});
     const struct {
         const char* name;
         const char* word;
@@ -64,6 +66,6 @@ Pictures builtinPictures() {
         {"imgPlay.png", "ИГРАТЬ"},   {"imgSleep.png", "СПАТЬ"}, {"imgTreat.png", "ЛЕЧИТЬ"},
     };
     for (const auto& b : buttons)
-        out.push_back({QString::fromLatin1(b.name), button(QString::fromUtf8(b.word))});
+        out.push_back({QString::fromLatin1(b.name), button(QString::fromUtf8(b.word), scale)});
     return out;
 }

@@ -12,14 +12,19 @@ const QPointF catSpot{62, floorY};
 const QPointF propSpot{122, floorY - 24};
 constexpr double propSize = 52;
 
-QImage scene(RoomLight light, Switch lightSwitch, const std::function<void(QPainter&)>& draw) {
-    QImage image = canvas(petWidth, petHeight, ink::wall);
-    QPainter p(&image);
-    smooth(p);
-    drawRoom(p, light, lightSwitch);
-    draw(p);
-    return image;
-}
+// Draws one picture of the pet in its room, at the scale of the set it is for.
+struct Scene {
+    int scale;
+    QImage operator()(RoomLight light, Switch lightSwitch,
+                      const std::function<void(QPainter&)>& draw) const {
+        QImage image = canvas(petWidth, petHeight, ink::wall, scale);
+        QPainter p(&image);
+        smooth(p);
+        drawRoom(p, light, lightSwitch);
+        draw(p);
+        return image;
+    }
+};
 
 CatPose actionPose() {
     CatPose pose;
@@ -71,7 +76,8 @@ CatPose bitePose(const Bite& b, QPointF reach, int frame) {
     return pose;
 }
 
-Pictures eating() {
+Pictures eating(int scale) {
+    const Scene scene{scale};
     const Prop foods[] = {Prop::Fish, Prop::Sausage, Prop::CatFood, Prop::Cake};
     const Bite steps[] = {
         {1.0, 0, {0, 0}, 0, Eyes::Open, Mouth::Smile, {1, 0.6}, -0.6},
@@ -108,7 +114,8 @@ Pictures eating() {
     return out;
 }
 
-Pictures drinking() {
+Pictures drinking(int scale) {
+    const Scene scene{scale};
     const Prop drinks[] = {Prop::Milk, Prop::Water, Prop::Juice, Prop::Cocoa};
     const Bite steps[] = {
         {1.0, 0, {0, 0}, 0, Eyes::Open, Mouth::Smile, {1, 0.6}, -0.6},
@@ -160,7 +167,8 @@ void motionArc(QPainter& p, QPointF from, QPointF to, const QColor& c) {
     p.drawPath(arc);
 }
 
-Pictures playing() {
+Pictures playing(int scale) {
+    const Scene scene{scale};
     Pictures out;
     const QColor trail{0xc8, 0xa8, 0x7c};
     // Ball: watched, batted up, chased in a jump, caught bouncing.
@@ -308,7 +316,8 @@ Pictures playing() {
     return out;
 }
 
-Pictures treating() {
+Pictures treating(int scale) {
+    const Scene scene{scale};
     Pictures out;
     const QColor yuckGreen{0x6c, 0xc0, 0x5a};
     // Syrup: the spoon comes, then the face of a cat who tasted it.
@@ -437,7 +446,8 @@ Pictures treating() {
     return out;
 }
 
-Pictures sleeping() {
+Pictures sleeping(int scale) {
+    const Scene scene{scale};
     Pictures out;
     // The cat yawns and reaches for the switch under the lamp...
     out.push_back({"pSSM00.gif", scene(RoomLight::Lamp, Switch::On, [](QPainter& p) {
@@ -475,7 +485,8 @@ Pictures sleeping() {
 
 } // namespace
 
-Pictures idlePictures() {
+Pictures idlePictures(int scale) {
+    const Scene scene{scale};
     Pictures out;
     // p1 blinks and p2 takes a breath, while the tail swishes across all three.
     const struct {
@@ -504,9 +515,10 @@ Pictures idlePictures() {
     return out;
 }
 
-Pictures carePictures() {
+Pictures carePictures(int scale) {
     Pictures out;
-    for (Pictures part : {eating(), drinking(), playing(), treating(), sleeping()})
+    for (Pictures part :
+         {eating(scale), drinking(scale), playing(scale), treating(scale), sleeping(scale)})
         for (Picture& picture : part)
             out.push_back(std::move(picture));
     return out;

@@ -257,6 +257,7 @@ void drawCat(QPainter& p, const CatPose& pose) {
 
 void drawCatWithRim(QPainter& p, const CatPose& pose, const QColor& rim) {
     QImage layer(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(p.device()->devicePixelRatio());
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);

@@ -11,8 +11,8 @@ struct Tile {
 };
 
 // One card per choice: the family's colour, the thing itself in the middle.
-QImage tile(const Tile& t) {
-    QImage image = canvas(choiceSize, choiceSize, ink::roomDeep);
+QImage tile(const Tile& t, int scale) {
+    QImage image = canvas(choiceSize, choiceSize, ink::roomDeep, scale);
     QPainter p(&image);
     smooth(p);
     QPainterPath shadow;
@@ -31,7 +31,7 @@ QImage tile(const Tile& t) {
 
 } // namespace
 
-Pictures choicePictures() {
+Pictures choicePictures(int scale) {
     const QColor food{0xff, 0xe4, 0xc4}, drink{0xd6, 0xee, 0xff}, play{0xdc, 0xf4, 0xcc},
         sleep{0x2e, 0x3a, 0x6c}, treat{0xdc, 0xf6, 0xee};
     const Tile tiles[] = {
@@ -47,6 +47,6 @@ Pictures choicePictures() {
     };
     Pictures out;
     for (const Tile& t : tiles)
-        out.push_back({t.name, tile(t)});
+        out.push_back({t.name, tile(t, scale)});
     return out;
 }

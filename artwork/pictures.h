@@ -24,10 +24,21 @@ enum class RoomLight { Day, Lamp, Dark };
 enum class Switch { None, On, Off };
 void drawRoom(QPainter& p, RoomLight light, Switch lightSwitch = Switch::None);
 
-Pictures backgroundPictures(); // Bg, BgUP
-Pictures idlePictures();       // p0..p2
-Pictures choicePictures();     // the 17 choice tiles
-Pictures carePictures();       // the 59 animation frames
-Pictures builtinPictures();    // icon sizes and the six buttons, as PNG names
+// Each set is drawn at a scale: 1 gives the pictures at their design size,
+// 2 their twins for scaled screens, with twice as many pixels each way.
+Pictures backgroundPictures(int scale); // Bg, BgUP
+Pictures idlePictures(int scale);       // p0..p2
+Pictures choicePictures(int scale);     // the 17 choice tiles
+Pictures carePictures(int scale);       // the 59 animation frames
+Pictures builtinPictures(int scale);    // icon sizes and the six buttons, as PNG names
 
-QImage contactSheet(const Pictures& gifs, const Pictures& builtins);
+// Pictures drawn at scale 1 and their twins at scale 2, named as the window
+// loads them: the twin of "p0.gif" is "p0@2x.gif".
+struct PictureSet {
+    Pictures originals;
+    Pictures twins; // twins[i] belongs to originals[i]
+};
+QString twinName(const QString& name);
+
+// Every picture beside its twin on one page, each with its file name.
+QImage contactSheet(const PictureSet& gifs, const PictureSet& builtins);

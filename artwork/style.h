@@ -59,8 +59,12 @@ inline const QColor heart{0xff, 0x5a, 0x7e};
 inline const QColor sparkle{0xff, 0xe0, 0x5a};
 } // namespace ink
 
-inline QImage canvas(int w, int h, const QColor& fill) {
-    QImage image(w, h, QImage::Format_RGB32);
+// A picture w x h units in size, with scale x scale pixels to a unit. A painter
+// on it draws in units, so the same drawing at scale 2 comes out with finer
+// lines and details rather than bigger ones.
+inline QImage canvas(int w, int h, const QColor& fill, int scale) {
+    QImage image(w * scale, h * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
 }

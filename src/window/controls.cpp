@@ -168,14 +168,20 @@ void PictureControl::paintFocusMark(QPainter& painter) const {
 
 void Image::setPicture(const QPixmap& picture) {
     storePicture(picture);
+    // Its size on screen: a twin for a scaled screen has more pixels, not more room.
     if (!picture_.isNull())
-        resize(picture_.size());
+        resize(picture_.deviceIndependentSize().toSize());
+}
+
+void drawPicture(QPainter& painter, const QPixmap& picture) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(0, 0, picture);
 }
 
 void Image::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!picture_.isNull())
-        painter.drawPixmap(0, 0, picture_);
+        drawPicture(painter, picture_);
     paintFocusMark(painter);
 }
 
@@ -187,7 +193,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), background_);
     if (!picture_.isNull())
-        painter.drawPixmap(0, 0, picture_);
+        drawPicture(painter, picture_);
     paintFocusMark(painter);
 }
 

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+class QPainter;
+
 // The window's controls behave as the form runtime's did: every control takes
 // the mouse events over its area, also without a handler, so nothing reaches
 // the control below; movement arrives without a pressed button too.
@@ -125,6 +127,12 @@ protected:
 private:
     QColor background_;
 };
+
+// Draws a picture at its natural size on screen from the painter's origin. A
+// twin drawn for a 200 % screen shown on a 150 % one is smoothed as it shrinks
+// instead of dropping whole rows and columns; where pixels match the screen's
+// nothing is resampled.
+void drawPicture(QPainter& painter, const QPixmap& picture);
 
 // A timer with the form runtime's Interval: above 0 it ticks every Interval
 // ms, 0 stops it, and setting an Interval restarts the wait.

@@ -15,6 +15,28 @@ namespace {
 // Unwinds the handler that ended the program; only handleEvent catches it.
 struct ProgramEnded {};
 
+// The picture drawn at twice the size: "G/p0@2x.gif" for "G/p0.gif".
+QString twinPath(const QString& path) {
+    const QFileInfo file(path);
+    const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
+    return file.path() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral("@2x") +
+           suffix;
+}
+
+// On a scaled screen the design's picture gives way to its twin when the twin
+// reads and has exactly twice its size: at a device pixel ratio of 2 the twin
+// covers the same area on screen, with finer detail. A twin that is missing,
+// unreadable or of another size (left from older pictures) is passed over.
+QImage sharpestPicture(const QString& path, const QImage& design, qreal devicePixelRatio) {
+    if (devicePixelRatio <= 1)
+        return design;
+    QImage twin = QImageReader(twinPath(path)).read();
+    if (twin.size() != design.size() * 2)
+        return design;
+    twin.setDevicePixelRatio(2);
+    return twin;
+}
+
 } // namespace
 
 void FormRuntime::handleEvent(const std::function<void()>& handler) {
@@ -96,7 +118,9 @@ void FormRuntime::deliverHeldTicks() {
     heldTicks_.clear();
 }
 
-QPixmap FormRuntime::loadPicture(const QString& path) const {
+// The design's own file is always read first: whether a picture exists and
+// reads is its file's matter alone, at any scale.
+QPixmap FormRuntime::loadPicture(const QString& path, qreal devicePixelRatio) const {
     if (!QFileInfo(path).isFile())
         throw RuntimeError(QStringLiteral("Не найден файл рисунка «%1».").arg(path));
     QImageReader reader(path);
@@ -104,7 +128,7 @@ QPixmap FormRuntime::loadPicture(const QString& path) const {
     if (image.isNull())
         throw RuntimeError(QStringLiteral("Не удалось прочитать рисунок «%1»: %2.")
                                .arg(path, pictureFailureText(path)));
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(sharpestPicture(path, image, devicePixelRatio));
 }
 
 int FormRuntime::messageBox(const QString& text, int style, const QString& title) {

@@ -36,7 +36,11 @@ public:
     // work runs now if it is due, with nobody left to answer its boxes.
     void unloadAtExit(const std::function<void()>& handler);
 
-    QPixmap loadPicture(const QString& path) const;
+    // The picture in the GIF file at path; a missing or unreadable file is a
+    // run-time error. Where the screen is scaled (devicePixelRatio above 1),
+    // the file's twin drawn at twice the size ("p0@2x.gif" beside "p0.gif")
+    // is shown in its place, at the same size on screen, if the twin reads.
+    QPixmap loadPicture(const QString& path, qreal devicePixelRatio) const;
 
     int messageBox(const QString& text, int style, const QString& title);
     // "Ошибка в программе! " and the error's description, OK only, titled "Ошибка".

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -19,16 +20,33 @@ constexpr QPoint kDesignPosition(187, 162);
 
 // The buttons and the icon are PNGs built into the program. Named as such, Qt
 // reads them itself instead of loading every image plugin to ask about them.
-QPixmap builtinPicture(const char* name) {
-    QImageReader reader(QStringLiteral(":/builtin/%1.png").arg(QLatin1String(name)), "png");
+// A scaled screen gets the twin drawn at twice the size, shown at the same size.
+QPixmap builtinPicture(const char* name, qreal devicePixelRatio) {
+    const bool twin = devicePixelRatio > 1;
+    QImageReader reader(QStringLiteral(":/builtin/%1%2.png")
+                            .arg(QLatin1String(name), twin ? QStringLiteral("@2x") : QString()),
+                        "png");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    QPixmap picture = QPixmap::fromImage(reader.read());
+    picture.setDevicePixelRatio(twin ? 2 : 1);
+    return picture;
+}
+
+// Where the window opens: the design's position where the whole window fits
+// on the screen's free area, otherwise the nearest position where it does (at
+// the top left when the screen is too small for it).
+QPoint openingPosition(const QRect& available, const QSize& window) {
+    const auto fit = [](int design, int first, int length, int size) {
+        return std::max(first, std::min(design, first + length - size));
+    };
+    return {fit(kDesignPosition.x(), available.left(), available.width(), window.width()),
+            fit(kDesignPosition.y(), available.top(), available.height(), window.height())};
 }
 
 Image* button(QWidget* parent, const char* name, int top, HintTarget hint, const char* word) {
     auto* image = new Image(parent, 8, top, 80, 23);
     image->setObjectName(QLatin1String(name));
-    image->setPicture(builtinPicture(name));
+    image->setPicture(builtinPicture(name, parent->devicePixelRatioF()));
     image->setAccessibleName(QString::fromUtf8(word));
     image->setAccessibleDescription(hintFor(hint));
     image->setAccessibleRole(QAccessible::Button);
@@ -55,11 +73,16 @@ frmForm::frmForm(PlatformServices& services, QWidget* parent)
     QIcon icon;
     // Window managers draw a window's icon small; the menus take the large
     // sizes from the installed icon theme, so they are not decoded and sent here.
-    for (const char* size : {"icon", "icon-48", "icon-64"})
-        icon.addPixmap(builtinPicture(size));
+    // On a scaled screen the twins add the sizes it then draws the icon at.
+    for (const char* size : {"icon", "icon-48", "icon-64"}) {
+        icon.addPixmap(builtinPicture(size, 1));
+        if (devicePixelRatioF() > 1)
+            icon.addPixmap(builtinPicture(size, devicePixelRatioF()));
+    }
     setWindowIcon(icon);
     setFixedSize(kClientWidth, kClientHeight);
-    move(kDesignPosition);
+    // The frame is not known before the window is shown: its client area is.
+    move(openingPosition(screen()->availableGeometry(), frameGeometry().size()));
     setMouseTracking(true);
     installControlAccessibility();
     createControls();
@@ -246,7 +269,8 @@ QString frmForm::picturePath(const QString& fileName) const {
 }
 
 QPixmap frmForm::loadPicture(const QString& fileName) const {
-    return runtime_.loadPicture(picturePath(fileName));
+    // The window's own ratio: the screen it is on decides which picture is sharp.
+    return runtime_.loadPicture(picturePath(fileName), devicePixelRatioF());
 }
 
 Label* frmForm::needLabel(Need need) const {
@@ -268,8 +292,10 @@ void frmForm::setPicture(const QPixmap& picture) {
 }
 
 void frmForm::paintEvent(QPaintEvent*) {
-    if (!picture_.isNull())
-        QPainter(this).drawPixmap(0, 0, picture_);
+    if (!picture_.isNull()) {
+        QPainter painter(this);
+        drawPicture(painter, picture_);
+    }
 }
 
 void frmForm::mouseMoveEvent(QMouseEvent* event) {

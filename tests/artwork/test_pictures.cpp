@@ -14,6 +14,11 @@ QString picture(const QString& name) {
     return QDir(QStringLiteral(PET_PICTURE_DIR)).filePath(name);
 }
 
+// The picture drawn at twice the size for scaled screens.
+QString twinName(QString name) {
+    return name.insert(name.lastIndexOf('.'), QStringLiteral("@2x"));
+}
+
 QImage load(const QString& name) {
     QImageReader reader(picture(name), "gif");
     return reader.read().convertToFormat(QImage::Format_RGB32);
@@ -94,20 +99,24 @@ private slots:
             QTest::newRow(qPrintable(n)) << n << QSize(65, 65);
     }
 
+    // Each picture and its twin, which has exactly twice the size.
     void everyPictureHasItsNameAndSize() {
         QFETCH(QString, name);
         QFETCH(QSize, size);
-        QImageReader reader(picture(name));
-        QCOMPARE(reader.format(), QByteArray("gif"));
-        const QImage image = reader.read();
-        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
-        QCOMPARE(image.size(), size);
+        for (const auto& [file, expected] :
+             {std::pair(name, size), std::pair(twinName(name), size * 2)}) {
+            QImageReader reader(picture(file));
+            QCOMPARE(reader.format(), QByteArray("gif"));
+            const QImage image = reader.read();
+            QVERIFY2(!image.isNull(), qPrintable(file + ": " + reader.errorString()));
+            QCOMPARE(image.size(), expected);
+        }
     }
 
     void theWholeSetIsThere() {
         const QStringList files =
             QDir(QStringLiteral(PET_PICTURE_DIR)).entryList({"*.gif"}, QDir::Files);
-        QCOMPARE(files.size(), 81);
+        QCOMPARE(files.size(), 2 * 81);
     }
 
     void framesOfASequenceAllDiffer_data() {
@@ -205,11 +214,14 @@ private slots:
     void builtinPicturesAreLinkedIn() {
         QFETCH(QString, path);
         QFETCH(QSize, size);
-        QVERIFY(QFile::exists(path));
-        const QImage image(path);
-        QCOMPARE(image.size(), size);
-        QVERIFY(!image.hasAlphaChannel());
-        QVERIFY(image.depth() >= 24);
+        for (const auto& [file, expected] :
+             {std::pair(path, size), std::pair(twinName(path), size * 2)}) {
+            QVERIFY2(QFile::exists(file), qPrintable(file));
+            const QImage image(file);
+            QCOMPARE(image.size(), expected);
+            QVERIFY(!image.hasAlphaChannel());
+            QVERIFY(image.depth() >= 24);
+        }
     }
 
     void iconShowsTheCatOnGreen() {
@@ -275,7 +287,8 @@ private slots:
                 ++compared;
             }
         }
-        QCOMPARE(compared, 81 + 11);
+        // Each GIF and built-in picture (8 icon sizes, 6 buttons) with its twin.
+        QCOMPARE(compared, 2 * (81 + 8 + 6));
     }
 };
 

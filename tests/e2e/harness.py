@@ -380,15 +380,21 @@ class Program:
         self.gif = Picture(os.path.join(self.folder, "G"))
         self.workdir = tempfile.mkdtemp(prefix="cwd-", dir=session.tmp)
         self.proc = None
+        self.scale = 1
 
     def pet_bytes(self):
         with open(self.pet_path, "rb") as f:
             return f.read()
 
     def start(self, argv=None, env=None):
+        """Starts the program in the session's environment, or in `env`. With
+        QT_SCALE_FACTOR (a whole number) the window's pixels are that many
+        times as many each way, and the client-area coordinates here follow."""
+        env = env or self.session.env
+        self.scale = int(env.get("QT_SCALE_FACTOR", "1"))
         # Started from somewhere else than its own folder, as a menu or shell would.
         self.proc = self.session._spawn(argv or [self.executable], cwd=self.workdir,
-                                        env=env or self.session.env, stdout=subprocess.DEVNULL,
+                                        env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         return self
 
@@ -443,7 +449,7 @@ class Program:
 
     # Client-area coordinates to screen coordinates.
     def at(self, x, y):
-        return self.origin[0] + x, self.origin[1] + y
+        return self.origin[0] + x * self.scale, self.origin[1] + y * self.scale
 
     def click(self, x, y):
         self.session.click_at(*self.at(x, y))
@@ -463,25 +469,35 @@ class Program:
         self.click(PIC_S[0] + 64 * n + 32, PIC_S[1] + 32)
 
     def shot(self, x, y, width, height):
-        return self.session.screenshot(self.origin[0] + x, self.origin[1] + y, width, height)
+        """A client-area rectangle as the screen shows it, in the screen's pixels."""
+        s = self.scale
+        return self.session.screenshot(*self.at(x, y), width * s, height * s)
+
+    def shown_gif(self, name):
+        """A GIF as the window should show it: on a scaled screen, its twin."""
+        if self.scale == 1:
+            return self.gif(name)
+        stem, extension = os.path.splitext(name)
+        return self.gif("%s@%dx%s" % (stem, self.scale, extension))
 
     def pet_picture(self):
         return self.shot(*PIC_MAIN)
 
     def shows_pet_picture(self, name):
-        return same_pixels(self.pet_picture(), self.gif(name))
+        return same_pixels(self.pet_picture(), self.shown_gif(name))
 
     def pet_pictures_shown(self, names):
         """Which of these pictures the pet picture box shows, from one screenshot."""
         shot = self.pet_picture()
-        return [name for name in names if same_pixels(shot, self.gif(name))]
+        return [name for name in names if same_pixels(shot, self.shown_gif(name))]
 
     def panel_shows_choices(self, names):
         """The four choice images side by side, each lying above its right neighbour."""
+        s = self.scale
         for n, name in enumerate(names):
             skip = 0 if n == 0 else 1  # the left column lies under the previous image
             region = self.shot(PIC_S[0] + 64 * n + skip, PIC_S[1], CHOICE_SIZE - skip, CHOICE_SIZE)
-            picture = self.gif(name).crop((skip, 0, CHOICE_SIZE, CHOICE_SIZE))
+            picture = self.shown_gif(name).crop((skip * s, 0, CHOICE_SIZE * s, CHOICE_SIZE * s))
             if not same_pixels(region, picture):
                 return False
         return True

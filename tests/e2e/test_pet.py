@@ -408,6 +408,48 @@ class DesktopEnds(Case):
                 self.assertEqual(program.pet_bytes(), pet_line(*self.SAVED))
 
 
+class Scaled(Case):
+    """A screen scaled to 200 %: the same layout, every picture shown as its twin."""
+
+    def scaled(self):
+        return dict(self.session.env, QT_SCALE_FACTOR="2")
+
+    def test_pictures_are_their_twins_and_the_window_fits(self):
+        build = CONFIG["build"]
+        if not build:
+            self.skipTest("no build folder given: the buttons' twins are there")
+        program = self.program(pet_line(NAME, "2", FRESH_MARKER, "5", "5", "5", "0", "10"))
+        program.start(env=self.scaled()).main_window(NAME)  # waits for an idle pet's twin
+        # The 1024 x 768 screen is 512 x 384 at 200 %: the design's left, raised to fit.
+        self.assertEqual((*program.origin, *program.size), (2 * 187, 2 * (384 - 281), 564, 562))
+        self.assertEqual(len(program.pet_pictures_shown(["p0.gif", "p1.gif", "p2.gif"])), 1)
+        left, top = harness.BUTTONS["eat"]
+        with harness.Image.open(os.path.join(build, "builtin", "imgEat@2x.png")) as twin:
+            self.assertTrue(harness.same_pixels(program.shot(left, top, 80, 23),
+                                                twin.convert("RGB")))
+        program.click_button("eat")
+        harness.wait_until("the food choices' twins", lambda: program.panel_shows_choices(
+            ["f0.gif", "f1.gif", "f2.gif", "f3.gif"]), timeout=3)
+        program.close()
+
+    def test_a_bad_design_picture_fails_even_with_its_twin_beside_it(self):
+        def break_file(path):
+            with open(path, "wb") as f:
+                f.write(b"GIF89a, then nothing")
+
+        stored = pet_line(NAME, "2", FRESH_MARKER, "5", "5", "5", "0", "10")
+        for what, damage in (("missing", os.remove), ("unreadable", break_file)):
+            with self.subTest(what):
+                program = self.program(stored)
+                damage(os.path.join(program.folder, "G", "p1.gif"))
+                # The need clock's first tick loads p1: its report ends the program unsaved.
+                texts = self.answer_box(program.start(env=self.scaled()), "Ошибка", "Return")
+                self.assertTrue(any(t.startswith("Ошибка в программе! ") and "p1.gif" in t
+                                    for t in texts), texts)
+                self.assertEqual(program.wait_exit(), 0)
+                self.assertEqual(program.pet_bytes(), stored)
+
+
 class Accessibility(Case):
     def test_controls_tell_screen_readers_what_they_are(self):
         program = self.program(pet_line(NAME, "6", FRESH_MARKER, "5", "7", "3", "0", "10"))
@@ -537,11 +579,12 @@ class Install(Case):
         install()
         folder = os.path.join(prefix, "lib", "pet")
         self.assertTrue(os.access(os.path.join(prefix, "bin", "pet"), os.X_OK))
-        for size in (32, 48, 64, 128, 256):
-            icon = os.path.join(prefix, "share/icons/hicolor/%dx%d/apps/%s.png"
-                                % (size, size, APP_ID))
-            with harness.Image.open(icon) as image:
-                self.assertEqual(image.size, (size, size))
+        for size in (16, 22, 24, 32, 48, 64, 128, 256):
+            for size_folder, pixels in (("%dx%d", size), ("%dx%d@2", 2 * size)):
+                icon = os.path.join(prefix, "share/icons/hicolor", size_folder % (size, size),
+                                    "apps/%s.png" % APP_ID)
+                with harness.Image.open(icon) as image:
+                    self.assertEqual(image.size, (pixels, pixels))
         for path in ("share/metainfo/%s.metainfo.xml" % APP_ID, "share/man/man6/pet.6.gz",
                      "share/doc/pitomets/copyright"):
             self.assertTrue(os.path.isfile(os.path.join(prefix, path)), path)
