@@ -12,8 +12,9 @@ ca_context* soundContext() {
         ca_context* created = nullptr;
         if (ca_context_create(&created) != CA_SUCCESS)
             return static_cast<ca_context*>(nullptr);
+        const QByteArray id = QGuiApplication::desktopFileName().toUtf8();
         ca_context_change_props(created, CA_PROP_APPLICATION_NAME, "Питомец",
-                                CA_PROP_APPLICATION_ID, "pet", nullptr);
+                                CA_PROP_APPLICATION_ID, id.constData(), nullptr);
         return created;
     }();
     return context;
