@@ -1,11 +1,12 @@
 // Start-up: the window-load handler. It shows the stored pet, ages it by the
 // days the program was closed and decides whether it has died.
+#include "core/conversions.h"
+#include "core/pet_file_name.h"
+#include "core/runtime_error.h"
 #include "life_check.h"
 #include "pet_file.h"
 #include "saved_on.h"
-#include "window/conversions.h"
 #include "window/frm_form.h"
-#include "window/runtime_error.h"
 
 namespace {
 

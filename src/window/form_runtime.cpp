@@ -1,8 +1,8 @@
 #include "form_runtime.h"
 
 #include "controls.h"
-#include "runtime_error.h"
-#include "system_error_text.h"
+#include "core/runtime_error.h"
+#include "core/system_error_text.h"
 
 #include <QFileInfo>
 #include <QImageReader>
