@@ -54,11 +54,11 @@ void frmForm::startUp() {
     }
     showStoredNeeds(pet);
     applyDaysAway(away);
-    // All six readings come before the decision, thirst twice as it always was.
+    // Every need is read before the decision, in this order: the first label
+    // that holds no number is the one the error report names.
     const double hunger = needValue(Need::Hunger);
-    needValue(Need::Thirst);
-    const double health = needValue(Need::Health);
     const double thirst = needValue(Need::Thirst);
+    const double health = needValue(Need::Health);
     const double mood = needValue(Need::Mood);
     const double sleepiness = needValue(Need::Sleepiness);
     if (diedOfNeglect(hunger, thirst, health, mood, sleepiness))

@@ -7,7 +7,8 @@
 
 namespace {
 
-// The bold 8.25-point face the window was laid out for, at 96 dpi: 11 px.
+// Bold, 11 pixels high (8.25 points at 96 dpi): the size every label's place
+// in the window is measured for.
 QFont labelFont() {
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(11);
@@ -109,8 +110,8 @@ void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-// The second press of a double click is no new click, as on the system the
-// window was made for.
+// The second press of a double click makes no new click: a double click is
+// one click, on a choice as on a button.
 void PictureControl::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }

@@ -8,9 +8,9 @@
 
 class QPainter;
 
-// The window's controls behave as the form runtime's did: every control takes
-// the mouse events over its area, also without a handler, so nothing reaches
-// the control below; movement arrives without a pressed button too.
+// Every control of the window takes the mouse events over its area, also
+// without a handler, so that nothing reaches the control below it; movement
+// arrives without a pressed button too, for the hover hints.
 
 // A text label: white bold text over whatever lies behind it. It sizes itself
 // to its text and keeps its left edge, unless it has a fixed size.
@@ -134,8 +134,8 @@ private:
 // nothing is resampled.
 void drawPicture(QPainter& painter, const QPixmap& picture);
 
-// A timer with the form runtime's Interval: above 0 it ticks every Interval
-// ms, 0 stops it, and setting an Interval restarts the wait.
+// A timer run by its interval alone: above 0 it ticks every `interval` ms,
+// 0 stops it, and setting an interval restarts the wait.
 class FormTimer : public QObject {
     Q_OBJECT
 public:

@@ -15,8 +15,8 @@ namespace {
 
 constexpr int kClientWidth = 282;
 constexpr int kClientHeight = 281;
-// Where the window was laid out to open on the screen.
-constexpr QPoint kDesignPosition(187, 162);
+// Where the window opens on a screen with room for it.
+constexpr QPoint kPreferredPosition(187, 162);
 
 // The buttons and the icon are PNGs built into the program. Named as such, Qt
 // reads them itself instead of loading every image plugin to ask about them.
@@ -32,15 +32,15 @@ QPixmap builtinPicture(const char* name, qreal devicePixelRatio) {
     return picture;
 }
 
-// Where the window opens: the design's position where the whole window fits
+// Where the window opens: the preferred position where the whole window fits
 // on the screen's free area, otherwise the nearest position where it does (at
 // the top left when the screen is too small for it).
 QPoint openingPosition(const QRect& available, const QSize& window) {
-    const auto fit = [](int design, int first, int length, int size) {
-        return std::max(first, std::min(design, first + length - size));
+    const auto fit = [](int preferred, int first, int length, int size) {
+        return std::max(first, std::min(preferred, first + length - size));
     };
-    return {fit(kDesignPosition.x(), available.left(), available.width(), window.width()),
-            fit(kDesignPosition.y(), available.top(), available.height(), window.height())};
+    return {fit(kPreferredPosition.x(), available.left(), available.width(), window.width()),
+            fit(kPreferredPosition.y(), available.top(), available.height(), window.height())};
 }
 
 Image* button(QWidget* parent, const char* name, int top, const char* word) {
