@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAccessible>
-#include <QLabel>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
@@ -13,14 +12,16 @@ class QPainter;
 // arrives without a pressed button too, for the hover hints.
 
 // A text label: white bold text over whatever lies behind it. It sizes itself
-// to its text and keeps its left edge, unless it has a fixed size.
-class Label : public QLabel {
+// to its text and keeps its left edge, unless it has a fixed size. Its text
+// changes only through setText, so every change refits the label and tells
+// screen readers; the text is shown as it stands, never read as markup.
+class Label : public QWidget {
     Q_OBJECT
 public:
     Label(QWidget* parent, const QString& text, int left, int top);
     Label(QWidget* parent, const QString& text, int left, int top, int width, int height);
 
-    // Hides QLabel::setText so that every change of text refits the label.
+    const QString& text() const { return text_; }
     void setText(const QString& text);
 
     // A caption read out before the value ("Голод: 5"); without one, screen
@@ -40,6 +41,7 @@ signals:
     void mouseMoved();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -48,6 +50,7 @@ protected:
 private:
     void refit();
 
+    QString text_;
     bool autoSize_;
     QString spokenCaption_;
     bool hiddenFromScreenReaders_ = false;
