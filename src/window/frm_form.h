@@ -118,6 +118,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The pointer over the window's own surface: a hover hint (interaction/).
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
