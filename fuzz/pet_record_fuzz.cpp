@@ -1,7 +1,7 @@
 // Any bytes at all may stand in the pet file: the reader must give eight
 // fields or a RuntimeError, and never crash, hang or grow without bound.
+#include "core/runtime_error.h"
 #include "pet/pet_record.h"
-#include "window/runtime_error.h"
 
 #include <QByteArrayView>
 #include <cstdint>

@@ -1,3 +1,4 @@
+#include "core/come_forward_signal.h"
 #include "pet/pet_lock.h"
 #include "window/desktop_end.h"
 #include "window/desktop_services.h"

@@ -1,16 +1,21 @@
 // The care run: frame pictures in the pet box, one per tick of tmrMove, behind
 // the covers that keep the buttons from being used meanwhile.
+#include "core/action_kind.h"
+#include "core/conversions.h"
+#include "core/need_clock_interval.h"
+#include "core/runtime_error.h"
 #include "frame_table.h"
-#include "interaction/action_kind.h"
-#include "needs/need_clock.h"
-#include "window/conversions.h"
 #include "window/frm_form.h"
-#include "window/runtime_error.h"
 
+// The covers go up and the frame timer starts at the pace of the action's
+// run: every care run steps at 400 ms, the slower sleep at 500 ms.
 void frmForm::PrepareForMove() {
+    const FramePlan* plan = framePlanFor(ActionKind);
+    if (!plan)
+        return;
     imgHideBut->show();
     imgHideImg->show();
-    tmrMove->setInterval(kMoveIntervalMs);
+    tmrMove->setInterval(plan->intervalMs);
 }
 
 void frmForm::StopMove() {

@@ -1,6 +1,6 @@
 #include "frame_table.h"
 
-#include "interaction/action_kind.h"
+#include "core/action_kind.h"
 
 namespace {
 

@@ -1,25 +1,29 @@
 // The action menu: five care buttons fill the choice panel, the data button
 // turns it back to the needs.
-#include "action_kind.h"
 #include "choice_pictures.h"
+#include "core/action_kind.h"
 #include "window/frm_form.h"
 
 namespace {
-// The data button restarts the need clock a little faster than its design rate.
+// The data button restarts the need clock at 400 ms, a little faster than
+// the 500 ms it ticks at from the window's creation and after a care run.
 constexpr int kDataButtonIntervalMs = 400;
 } // namespace
 
+// The idle pet stops while the user chooses; only sleep, whose one option
+// the pet may still refuse, leaves the need clock running until it agrees.
 void frmForm::offerChoices(qint16 actionKind) {
     ActionKind = actionKind;
-    imagsSVisT();
-    lblsSVisF();
     const QStringList names = choicePictureNames(actionKind);
+    imagsSVisT(int(names.size()));
+    lblsSVisF();
     const auto images = choiceImages();
     for (int i = 0; i < names.size(); ++i) {
         images[i]->setPicture(loadPicture(names[i]));
         images[i]->setAccessibleName(choicePictureDescription(names[i]));
     }
-    tmrM->setInterval(0);
+    if (actionKind != kActionSleep)
+        tmrM->setInterval(0);
 }
 
 void frmForm::imgEat_Click() {
@@ -34,18 +38,8 @@ void frmForm::imgPlay_Click() {
 void frmForm::imgTreat_Click() {
     offerChoices(kActionTreat);
 }
-
-// Sleep has one option and leaves the need clock as it is.
 void frmForm::imgSleep_Click() {
-    ActionKind = kActionSleep;
-    imgS0->show();
-    imgS1->hide();
-    imgS2->hide();
-    imgS3->hide();
-    lblsSVisF();
-    const QString name = choicePictureNames(kActionSleep).front();
-    imgS0->setPicture(loadPicture(name));
-    imgS0->setAccessibleName(choicePictureDescription(name));
+    offerChoices(kActionSleep);
 }
 
 void frmForm::imgStatic_Click() {

@@ -1,6 +1,9 @@
 // The two sets of controls that share the top panel.
 #include "window/frm_form.h"
 
+#include <algorithm>
+#include <span>
+
 namespace {
 
 // Qt asks the X server where the pointer is for every control it shows, to
@@ -20,8 +23,12 @@ template <typename Controls> void showInPanel(QWidget* panel, const Controls& co
 
 } // namespace
 
-void frmForm::imagsSVisT() {
-    showInPanel(picS, choiceImages());
+void frmForm::imagsSVisT(int count) {
+    const auto images = choiceImages();
+    const std::size_t shown = std::min(std::size_t(std::max(count, 0)), images.size());
+    for (Image* unused : std::span(images).subspan(shown))
+        unused->hide();
+    showInPanel(picS, std::span(images).first(shown));
 }
 
 void frmForm::imagsSVisF() {

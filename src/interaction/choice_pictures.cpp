@@ -1,8 +1,6 @@
 #include "choice_pictures.h"
 
-#include "action_kind.h"
-
-#include <iterator>
+#include "core/action_kind.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
 // Care outcomes: a click on a choice image lets the pet refuse or changes the
 // needs by the effect table, answers in the status line and starts the run.
-#include "animation/frame_table.h"
-#include "care_effects.h"
-#include "interaction/action_kind.h"
+#include "care_effect_table.h"
+#include "core/action_kind.h"
 #include "window/frm_form.h"
 
 void frmForm::imgS_Click(qint16 n) {
@@ -19,10 +18,7 @@ void frmForm::imgS_Click(qint16 n) {
         tmrM->setInterval(0);
     applyCareEffect(*effect);
     answer(replyText(*effect));
-    if (ActionKind == kActionSleep)
-        startSleepMove();
-    else
-        PrepareForMove();
+    PrepareForMove();
 }
 
 // Unbounded: the need clock's next tick brings the results back into range.
@@ -35,11 +31,4 @@ void frmForm::applyCareEffect(const CareEffect& effect) {
 // The name is read at the moment of the answer.
 void frmForm::answer(const QString& text) {
     lblSTR->setText(windowTitle() + QStringLiteral(": ") + text);
-}
-
-// Sleep starts its own, slower run instead of PrepareForMove.
-void frmForm::startSleepMove() {
-    imgHideBut->show();
-    imgHideImg->show();
-    tmrMove->setInterval(kSleepMoveIntervalMs);
 }

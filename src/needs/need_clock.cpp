@@ -1,10 +1,10 @@
 // The need clock: every tick brings the needs back into their range and shows
 // the next idle picture of the pet.
+#include "core/conversions.h"
+#include "core/runtime_error.h"
 #include "idle_pictures.h"
 #include "need_range.h"
-#include "window/conversions.h"
 #include "window/frm_form.h"
-#include "window/runtime_error.h"
 
 void frmForm::tmrM_Timer() {
     try {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "needs/need.h"
+#include "core/need.h"
 
 // The pet dies of old age on the day it is this old.
 inline constexpr double kOldAgeLimit = 20;

@@ -1,7 +1,7 @@
 #include "pet_file.h"
 
-#include "window/runtime_error.h"
-#include "window/system_error_text.h"
+#include "core/runtime_error.h"
+#include "core/system_error_text.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,9 +4,6 @@
 
 #include <QString>
 
-// The pet file's name in the picture folder.
-inline const QString kPetFileName = QStringLiteral("Pets.pets");
-
 // Reads the record from the file; a file that is missing, unreadable, short or
 // not a regular file (a pipe, a device, a folder) is a run-time error. Opening
 // never waits.

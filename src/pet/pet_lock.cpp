@@ -1,6 +1,7 @@
 #include "pet_lock.h"
 
-#include "window/desktop_signals.h"
+#include "core/come_forward_signal.h"
+#include "core/pet_file_name.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,7 +39,8 @@ struct flock wholeFile(short type) {
 PetLock::PetLock(const QString& folder) {
     if (!QDir(folder).exists())
         return;
-    fd_ = openLockFile(QFile::encodeName(QDir(folder).filePath(QStringLiteral("Pets.pets.lock"))));
+    fd_ = openLockFile(
+        QFile::encodeName(QDir(folder).filePath(kPetFileName + QStringLiteral(".lock"))));
     if (fd_ < 0)
         return;
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {

@@ -1,7 +1,7 @@
 #include "pet_record.h"
 
 #include "code_page_1251.h"
-#include "window/runtime_error.h"
+#include "core/runtime_error.h"
 
 #include <QBuffer>
 #include <QIODevice>

@@ -1,7 +1,7 @@
 #include "saved_on.h"
 
-#include "window/runtime_error.h"
-#include "window/text_scan.h"
+#include "core/runtime_error.h"
+#include "core/text_scan.h"
 
 QString savedOnText(QDate date) {
     return date.toString(QStringLiteral("dd.MM.yyyy"));

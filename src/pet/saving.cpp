@@ -1,5 +1,6 @@
 // Saving on exit: the window-unload handler writes the pet as the window
 // shows it, unchecked and unclamped.
+#include "core/pet_file_name.h"
 #include "pet_file.h"
 #include "saved_on.h"
 #include "window/frm_form.h"

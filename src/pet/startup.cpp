@@ -1,11 +1,12 @@
 // Start-up: the window-load handler. It shows the stored pet, ages it by the
 // days the program was closed and decides whether it has died.
+#include "core/conversions.h"
+#include "core/pet_file_name.h"
+#include "core/runtime_error.h"
 #include "life_check.h"
 #include "pet_file.h"
 #include "saved_on.h"
-#include "window/conversions.h"
 #include "window/frm_form.h"
-#include "window/runtime_error.h"
 
 namespace {
 
@@ -53,11 +54,11 @@ void frmForm::startUp() {
     }
     showStoredNeeds(pet);
     applyDaysAway(away);
-    // All six readings come before the decision, thirst twice as it always was.
+    // Every need is read before the decision, in this order: the first label
+    // that holds no number is the one the error report names.
     const double hunger = needValue(Need::Hunger);
-    needValue(Need::Thirst);
-    const double health = needValue(Need::Health);
     const double thirst = needValue(Need::Thirst);
+    const double health = needValue(Need::Health);
     const double mood = needValue(Need::Mood);
     const double sleepiness = needValue(Need::Sleepiness);
     if (diedOfNeglect(hunger, thirst, health, mood, sleepiness))

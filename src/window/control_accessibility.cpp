@@ -87,6 +87,18 @@ private:
     PictureControl* control() const { return static_cast<PictureControl*>(widget()); }
 };
 
+// A label is static text, heard by its spoken name or else by its text.
+class LabelInterface : public QAccessibleWidget {
+public:
+    explicit LabelInterface(Label* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<Label*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 // The status line: a status bar whose name and text are its current text.
 // The label announces each change of text itself.
 class StatusLineInterface : public QAccessibleWidget, public QAccessibleTextInterface {
@@ -138,8 +150,10 @@ private:
 QAccessibleInterface* controlInterface(const QString&, QObject* object) {
     if (auto* control = qobject_cast<PictureControl*>(object))
         return new PictureControlInterface(control);
-    if (auto* label = qobject_cast<Label*>(object); label && label->isStatusLine())
-        return new StatusLineInterface(label);
+    if (auto* label = qobject_cast<Label*>(object))
+        return label->isStatusLine()
+                   ? static_cast<QAccessibleInterface*>(new StatusLineInterface(label))
+                   : new LabelInterface(label);
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget && widget->isWindow() && object->inherits("frmForm"))
         return new ReadingOrderInterface(widget, QAccessible::Window);

@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <utility>
 
 namespace {
 
-// The bold 8.25-point face the window was laid out for, at 96 dpi: 11 px.
+// Bold, 11 pixels high (8.25 points at 96 dpi): the size every label's place
+// in the window is measured for.
 QFont labelFont() {
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(11);
@@ -23,14 +26,11 @@ void takeMouse(QWidget* widget) {
 } // namespace
 
 Label::Label(QWidget* parent, const QString& text, int left, int top)
-    : QLabel(parent), autoSize_(true) {
+    : QWidget(parent), autoSize_(true) {
     setFont(labelFont());
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     setPalette(palette);
-    setMargin(0);
-    setIndent(0);
-    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     takeMouse(this);
     move(left, top);
     setText(text);
@@ -43,16 +43,33 @@ Label::Label(QWidget* parent, const QString& text, int left, int top, int width,
 }
 
 void Label::setText(const QString& text) {
-    const QString old = this->text();
-    QLabel::setText(text);
+    const QString old = std::exchange(text_, text);
     refit();
+    update();
     if (!spokenCaption_.isEmpty())
         setAccessibleName(spokenCaption_ + QStringLiteral(": ") + text);
+    if (old == text || !QAccessible::isActive())
+        return;
+    // A label without a name of its own is heard as its text.
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     // Screen readers speak a status line when they are told its text changed.
-    if (statusLine_ && old != text && QAccessible::isActive()) {
+    if (statusLine_) {
         QAccessibleTextUpdateEvent event(this, 0, old, text);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+// Left-aligned and centred in height, as a plain text label draws it.
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const Qt::LayoutDirection direction = text_.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const int flags =
+        int(QStyle::visualAlignment(direction, Qt::AlignLeft | Qt::AlignVCenter)) |
+        (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+    style()->drawItemText(&painter, rect(), flags, palette(), isEnabled(), text_, foregroundRole());
 }
 
 void Label::setSpokenCaption(const QString& caption) {
@@ -109,8 +126,8 @@ void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-// The second press of a double click is no new click, as on the system the
-// window was made for.
+// The second press of a double click makes no new click: a double click is
+// one click, on a choice as on a button.
 void PictureControl::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }

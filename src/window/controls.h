@@ -1,26 +1,27 @@
 #pragma once
 
 #include <QAccessible>
-#include <QLabel>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
 class QPainter;
 
-// The window's controls behave as the form runtime's did: every control takes
-// the mouse events over its area, also without a handler, so nothing reaches
-// the control below; movement arrives without a pressed button too.
+// Every control of the window takes the mouse events over its area, also
+// without a handler, so that nothing reaches the control below it; movement
+// arrives without a pressed button too, for the hover hints.
 
 // A text label: white bold text over whatever lies behind it. It sizes itself
-// to its text and keeps its left edge, unless it has a fixed size.
-class Label : public QLabel {
+// to its text and keeps its left edge, unless it has a fixed size. Its text
+// changes only through setText, so every change refits the label and tells
+// screen readers; the text is shown as it stands, never read as markup.
+class Label : public QWidget {
     Q_OBJECT
 public:
     Label(QWidget* parent, const QString& text, int left, int top);
     Label(QWidget* parent, const QString& text, int left, int top, int width, int height);
 
-    // Hides QLabel::setText so that every change of text refits the label.
+    const QString& text() const { return text_; }
     void setText(const QString& text);
 
     // A caption read out before the value ("Голод: 5"); without one, screen
@@ -40,6 +41,7 @@ signals:
     void mouseMoved();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -48,6 +50,7 @@ protected:
 private:
     void refit();
 
+    QString text_;
     bool autoSize_;
     QString spokenCaption_;
     bool hiddenFromScreenReaders_ = false;
@@ -134,8 +137,8 @@ private:
 // nothing is resampled.
 void drawPicture(QPainter& painter, const QPixmap& picture);
 
-// A timer with the form runtime's Interval: above 0 it ticks every Interval
-// ms, 0 stops it, and setting an Interval restarts the wait.
+// A timer run by its interval alone: above 0 it ticks every `interval` ms,
+// 0 stops it, and setting an interval restarts the wait.
 class FormTimer : public QObject {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "desktop_end.h"
 
+#include "core/come_forward_signal.h"
 #include "desktop_signals.h"
 #include "frm_form.h"
 

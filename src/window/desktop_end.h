@@ -7,6 +7,6 @@ class frmForm;
 // logout or kill sends SIGTERM or SIGHUP, a terminal Ctrl+C SIGINT, and a
 // display that goes away ends the program from inside Qt. Each of them saves
 // the pet as closing the window does. Called once the window is about to be
-// shown: until then a signal ends the program as it always ends it, with
-// nothing saved.
+// shown: until then these signals end the program at once, by their default
+// action, with nothing saved.
 void saveOnDesktopEnds(frmForm& form, DesktopSignals& desktopSignals);

@@ -1,6 +1,6 @@
 #include "desktop_services.h"
 
-#include "pet/pet_file.h"
+#include "core/pet_file_name.h"
 #include "pet_location.h"
 #include "system_sound.h"
 

@@ -1,12 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <csignal>
 #include <initializer_list>
-
-// A second start sends this to the program that keeps the pet, to bring its
-// window to the front.
-inline constexpr int kComeForwardSignal = SIGUSR1;
 
 class QSocketNotifier;
 

@@ -1,8 +1,8 @@
 #include "form_runtime.h"
 
 #include "controls.h"
-#include "runtime_error.h"
-#include "system_error_text.h"
+#include "core/runtime_error.h"
+#include "core/system_error_text.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -23,16 +23,16 @@ QString twinPath(const QString& path) {
            suffix;
 }
 
-// On a scaled screen the design's picture gives way to its twin when the twin
-// reads and has exactly twice its size: at a device pixel ratio of 2 the twin
-// covers the same area on screen, with finer detail. A twin that is missing,
-// unreadable or of another size (left from older pictures) is passed over.
-QImage sharpestPicture(const QString& path, const QImage& design, qreal devicePixelRatio) {
+// On a scaled screen the picture gives way to its twin when the twin reads and
+// has exactly twice its size: at a device pixel ratio of 2 the twin covers the
+// same area on screen, with finer detail. A twin that is missing, unreadable or
+// of another size (left from older pictures) is passed over.
+QImage sharpestPicture(const QString& path, const QImage& picture, qreal devicePixelRatio) {
     if (devicePixelRatio <= 1)
-        return design;
+        return picture;
     QImage twin = QImageReader(twinPath(path)).read();
-    if (twin.size() != design.size() * 2)
-        return design;
+    if (twin.size() != picture.size() * 2)
+        return picture;
     twin.setDevicePixelRatio(2);
     return twin;
 }
@@ -118,7 +118,7 @@ void FormRuntime::deliverHeldTicks() {
     heldTicks_.clear();
 }
 
-// The design's own file is always read first: whether a picture exists and
+// The named file itself is always read first: whether a picture exists and
 // reads is its file's matter alone, at any scale.
 QPixmap FormRuntime::loadPicture(const QString& path, qreal devicePixelRatio) const {
     if (!QFileInfo(path).isFile())

@@ -1,8 +1,8 @@
 #include "frm_form.h"
 
 #include "control_accessibility.h"
-#include "conversions.h"
-#include "needs/need_clock.h"
+#include "core/conversions.h"
+#include "core/need_clock_interval.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -15,8 +15,8 @@ namespace {
 
 constexpr int kClientWidth = 282;
 constexpr int kClientHeight = 281;
-// Where the window was laid out to open on the screen.
-constexpr QPoint kDesignPosition(187, 162);
+// Where the window opens on a screen with room for it.
+constexpr QPoint kPreferredPosition(187, 162);
 
 // The buttons and the icon are PNGs built into the program. Named as such, Qt
 // reads them itself instead of loading every image plugin to ask about them.
@@ -32,23 +32,22 @@ QPixmap builtinPicture(const char* name, qreal devicePixelRatio) {
     return picture;
 }
 
-// Where the window opens: the design's position where the whole window fits
+// Where the window opens: the preferred position where the whole window fits
 // on the screen's free area, otherwise the nearest position where it does (at
 // the top left when the screen is too small for it).
 QPoint openingPosition(const QRect& available, const QSize& window) {
-    const auto fit = [](int design, int first, int length, int size) {
-        return std::max(first, std::min(design, first + length - size));
+    const auto fit = [](int preferred, int first, int length, int size) {
+        return std::max(first, std::min(preferred, first + length - size));
     };
-    return {fit(kDesignPosition.x(), available.left(), available.width(), window.width()),
-            fit(kDesignPosition.y(), available.top(), available.height(), window.height())};
+    return {fit(kPreferredPosition.x(), available.left(), available.width(), window.width()),
+            fit(kPreferredPosition.y(), available.top(), available.height(), window.height())};
 }
 
-Image* button(QWidget* parent, const char* name, int top, HintTarget hint, const char* word) {
+Image* button(QWidget* parent, const char* name, int top, const char* word) {
     auto* image = new Image(parent, 8, top, 80, 23);
     image->setObjectName(QLatin1String(name));
     image->setPicture(builtinPicture(name, parent->devicePixelRatioF()));
     image->setAccessibleName(QString::fromUtf8(word));
-    image->setAccessibleDescription(hintFor(hint));
     image->setAccessibleRole(QAccessible::Button);
     return image;
 }
@@ -97,15 +96,15 @@ void frmForm::createControls() {
     tmrMove = new FormTimer(this, 0);
     tmrM = new FormTimer(this, kNeedClockIntervalMs);
 
-    imgEat = button(this, "imgEat", 136, HintTarget::EatButton, "Кушать");
-    imgDrink = button(this, "imgDrink", 160, HintTarget::DrinkButton, "Пить");
-    imgPlay = button(this, "imgPlay", 184, HintTarget::PlayButton, "Играть");
-    imgSleep = button(this, "imgSleep", 208, HintTarget::SleepButton, "Спать");
-    imgTreat = button(this, "imgTreat", 232, HintTarget::TreatButton, "Лечить");
+    imgEat = button(this, "imgEat", 136, "Кушать");
+    imgDrink = button(this, "imgDrink", 160, "Пить");
+    imgPlay = button(this, "imgPlay", 184, "Играть");
+    imgSleep = button(this, "imgSleep", 208, "Спать");
+    imgTreat = button(this, "imgTreat", 232, "Лечить");
     lblSTR = new Label(this, QString(), 11, 256, 257, 17);
     lblSTR->setObjectName(QStringLiteral("lblSTR"));
     lblSTR->makeStatusLine();
-    imgStatic = button(this, "imgStatic", 112, HintTarget::DataButton, "Данные");
+    imgStatic = button(this, "imgStatic", 112, "Данные");
     lbllAge = label(this, "lbllAge", "Возраст:", 40, 96);
     lbllAge->hideFromScreenReaders();
     lblaD = label(this, "lblaD", "0", 104, 96);
@@ -169,25 +168,7 @@ void frmForm::connectHandlers() {
         connect(choices[n], &Image::clicked, this,
                 [this, n] { runtime_.handleEvent([this, n] { imgS_Click(n); }); });
 
-    const auto hintOn = [this](auto* control, HintTarget target) {
-        connect(control, &std::remove_pointer_t<decltype(control)>::mouseMoved, this,
-                [this, target] { runtime_.handleEvent([this, target] { showHint(target); }); });
-    };
-    hintOn(imgEat, HintTarget::EatButton);
-    hintOn(imgDrink, HintTarget::DrinkButton);
-    hintOn(imgPlay, HintTarget::PlayButton);
-    hintOn(imgSleep, HintTarget::SleepButton);
-    hintOn(imgTreat, HintTarget::TreatButton);
-    hintOn(imgStatic, HintTarget::DataButton);
-    hintOn(lblSH, HintTarget::HungerValue);
-    hintOn(lblSD, HintTarget::ThirstValue);
-    hintOn(lblSI, HintTarget::MoodValue);
-    hintOn(lblSS, HintTarget::SleepinessValue);
-    hintOn(lblSHe, HintTarget::HealthValue);
-    hintOn(lblaD, HintTarget::AgeValue);
-    hintOn(lbllAge, HintTarget::AgeCaption);
-    hintOn(lblSTR, HintTarget::StatusLine);
-    hintOn(picMain, HintTarget::Pet);
+    connectHints();
 }
 
 // The window holds the focus until Tab is first pressed, so Qt gives no control
@@ -296,11 +277,6 @@ void frmForm::paintEvent(QPaintEvent*) {
         QPainter painter(this);
         drawPicture(painter, picture_);
     }
-}
-
-void frmForm::mouseMoveEvent(QMouseEvent* event) {
-    event->accept();
-    runtime_.handleEvent([this] { showHint(HintTarget::WindowSurface); });
 }
 
 // Closing is never refused; a program that has ended saves nothing.

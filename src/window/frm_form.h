@@ -1,14 +1,14 @@
 #pragma once
 
 #include "controls.h"
+#include "core/need.h"
 #include "form_runtime.h"
-#include "interaction/hints.h"
-#include "needs/need.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <array>
 
+enum class HintTarget;
 struct CareEffect;
 struct PetRecord;
 
@@ -104,7 +104,8 @@ public:
     void imgSleep_Click();
     void imgTreat_Click();
     void imgStatic_Click();
-    void imagsSVisT();
+    // Shows the first `count` choice images, one per option, and hides the rest.
+    void imagsSVisT(int count);
     void imagsSVisF();
     void lblsSVisT();
     void lblsSVisF();
@@ -117,6 +118,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The pointer over the window's own surface: a hover hint (interaction/).
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -125,6 +127,9 @@ protected:
 private:
     void createControls();
     void connectHandlers();
+    // Every control that explains itself in the status line, and each
+    // button's hint as what a screen reader says about it.
+    void connectHints();
     void setUpKeyboard();
     // The operable control after (or before) `from` in Tab order, if any.
     Image* nextOperable(QWidget* from, bool next) const;
@@ -144,12 +149,11 @@ private:
     void announceNeglect();
     void writeFreshPet();
 
-    // Buttons that offer four options.
+    // The action's options in the choice panel: four pictures, one for sleep.
     void offerChoices(qint16 actionKind);
     // The pet's answer in the status line.
     void answer(const QString& text);
     void applyCareEffect(const CareEffect& effect);
-    void startSleepMove();
 
     void setPicture(const QPixmap& picture);
 

@@ -1,6 +1,6 @@
 #include "pet_location.h"
 
-#include "pet/pet_file.h"
+#include "core/pet_file_name.h"
 
 #include <QDir>
 #include <QFile>

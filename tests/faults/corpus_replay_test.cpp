@@ -3,13 +3,13 @@
 // A file named "ok-..." must read as eight fields, one named "bad-..." must
 // be refused with a run-time error; anything the fuzzer added is only required
 // not to crash.
+#include "core/runtime_error.h"
 #include "pet/pet_record.h"
-#include "window/runtime_error.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QFile>
 #include <QTest>
 
 class CorpusReplayTest : public QObject {

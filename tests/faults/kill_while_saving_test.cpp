@@ -2,8 +2,8 @@
 // the kill hits, the pet file must hold one whole record, the last one known
 // to be there or a newer one.
 #include "changing_record.h"
+#include "core/runtime_error.h"
 #include "pet/pet_file.h"
-#include "window/runtime_error.h"
 
 #include <QDir>
 #include <QProcess>

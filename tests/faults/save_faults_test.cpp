@@ -3,10 +3,10 @@
 // system), the error report appears and the pet file from before is still
 // whole. And saves that can succeed keep what the user set up around the pet
 // file: a link stays a link, the owner stays the owner.
+#include "core/runtime_error.h"
 #include "pet/pet_file.h"
 #include "support/as_user.h"
 #include "support/pet_window.h"
-#include "window/runtime_error.h"
 
 #include <QApplication>
 #include <QDir>

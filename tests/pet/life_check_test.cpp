@@ -1,6 +1,6 @@
+#include "core/runtime_error.h"
 #include "pet/life_check.h"
 #include "pet/saved_on.h"
-#include "window/runtime_error.h"
 
 #include <QTest>
 

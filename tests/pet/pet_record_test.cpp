@@ -1,5 +1,5 @@
+#include "core/runtime_error.h"
 #include "pet/pet_record.h"
-#include "window/runtime_error.h"
 
 #include <QBuffer>
 #include <QStringDecoder>

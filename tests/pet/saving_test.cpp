@@ -1,6 +1,6 @@
+#include "core/runtime_error.h"
 #include "pet/pet_file.h"
 #include "support/pet_window.h"
-#include "window/runtime_error.h"
 
 #include <QDir>
 #include <QFile>

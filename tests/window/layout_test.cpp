@@ -1,4 +1,4 @@
-#include "interaction/hints.h"
+#include "interaction/hint_texts.h"
 #include "support/pet_window.h"
 
 #include <QAccessible>

@@ -1,8 +1,6 @@
-#include "care_effects.h"
+#include "care_effect_table.h"
 
-#include "interaction/action_kind.h"
-
-#include <iterator>
+#include "core/action_kind.h"
 
 namespace {
 

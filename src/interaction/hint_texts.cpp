@@ -1,4 +1,4 @@
-#include "hints.h"
+#include "hint_texts.h"
 
 namespace {
 

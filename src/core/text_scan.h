@@ -29,7 +29,8 @@ public:
 
     bool atEnd() const { return at_ == text_.size(); }
 
-    // The kinds, ASCII only: the runtime took no other digits or spaces.
+    // The kinds, ASCII only: the numbers and dates of the window and the pet
+    // file are written in ASCII, and another script's digits make no number.
     static bool isSpace(QChar c) {
         return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
     }

@@ -1,6 +1,6 @@
-#include "window/conversions.h"
-#include "window/runtime_error.h"
-#include "window/system_error_text.h"
+#include "core/conversions.h"
+#include "core/runtime_error.h"
+#include "core/system_error_text.h"
 
 #include <QTest>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "need.h"
+#include "core/need.h"
 
 #include <QString>
 #include <QtGlobal>
