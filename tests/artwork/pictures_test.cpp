@@ -293,4 +293,4 @@ private slots:
 };
 
 QTEST_MAIN(PicturesTest)
-#include "test_pictures.moc"
+#include "pictures_test.moc"
