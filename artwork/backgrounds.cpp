@@ -1,3 +1,4 @@
+#include "picture_files.h"
 #include "pictures.h"
 #include "style.h"
 
@@ -116,5 +117,5 @@ QImage panel(int scale) {
 } // namespace
 
 Pictures backgroundPictures(int scale) {
-    return {{"Bg.gif", window(scale)}, {"BgUP.gif", panel(scale)}};
+    return {{windowBackgroundName(), window(scale)}, {panelBackgroundName(), panel(scale)}};
 }

@@ -1,4 +1,7 @@
+#include "animation/frame_table.h"
 #include "cat.h"
+#include "interaction/action_kind.h"
+#include "needs/idle_pictures.h"
 #include "pictures.h"
 #include "props.h"
 #include "style.h"
@@ -33,8 +36,9 @@ CatPose actionPose() {
     return pose;
 }
 
-QString frameName(const char* family, int option, int frame) {
-    return QStringLiteral("%1%2%3.gif").arg(QString::fromLatin1(family)).arg(option).arg(frame);
+// Frames are counted from 0 here, ticks of the run from 1.
+QString frameName(qint16 actionKind, int option, int frame) {
+    return frameFileName(actionKind, qint16(option), qint16(frame + 1));
 }
 
 void hearts(QPainter& p, int count, QPointF from) {
@@ -91,7 +95,7 @@ Pictures eating(int scale) {
     for (int option = 0; option < 4; ++option) {
         for (int frame = 0; frame < 4; ++frame) {
             const Bite& b = steps[frame];
-            out.push_back({frameName("pfM", option, frame),
+            out.push_back({frameName(kActionEat, option, frame),
                            scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
                                drawProp(p, foods[option], propSpot, propSize, b.amount);
                                CatPose pose = bitePose(b, reach[option], frame);
@@ -132,7 +136,7 @@ Pictures drinking(int scale) {
     for (int option = 0; option < 4; ++option) {
         for (int frame = 0; frame < 4; ++frame) {
             const Bite& b = steps[frame];
-            out.push_back({frameName("pdM", option, frame),
+            out.push_back({frameName(kActionDrink, option, frame),
                            scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
                                drawProp(p, drinks[option], propSpot, propSize, b.amount);
                                CatPose pose = bitePose(b, reach[option], frame);
@@ -174,144 +178,146 @@ Pictures playing(int scale) {
     // Ball: watched, batted up, chased in a jump, caught bouncing.
     const QPointF ballAt[] = {{126, 110}, {118, 58}, {146, 28}, {140, 112}};
     for (int frame = 0; frame < 4; ++frame) {
-        out.push_back(
-            {frameName("pgM", 0, frame), scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
-                 CatPose pose = actionPose();
-                 const QPointF ball = ballAt[frame];
-                 const QPointF eye = pose.at + QPointF(0, -69);
-                 const QPointF dir = ball - eye;
-                 pose.look = QPointF(std::clamp(dir.x() / 40, -1.0, 1.0),
-                                     std::clamp(dir.y() / 40, -1.0, 1.0));
-                 pose.tail = frame % 2 ? -0.8 : 0.8;
-                 if (frame == 1) {
-                     pose.rightPaw = {20, -34};
-                     pose.mouth = Mouth::Open;
-                 } else if (frame == 2) {
-                     pose.lift = 12;
-                     pose.leftPaw = {-6, -30};
-                     pose.rightPaw = {16, -44};
-                     pose.mouth = Mouth::Open;
-                     pose.headTilt = 10;
-                 } else if (frame == 3) {
-                     pose.eyes = Eyes::Happy;
-                     pose.rightPaw = {12, -6};
-                 }
-                 drawCat(p, pose);
-                 if (frame > 0)
-                     motionArc(p, ballAt[frame - 1], ball, trail);
-                 if (frame == 3) {
-                     p.setPen(roundPen(trail, 1.6));
-                     p.drawLine(ball + QPointF(-16, 12), ball + QPointF(-20, 16));
-                     p.drawLine(ball + QPointF(16, 12), ball + QPointF(20, 16));
-                     sparkles(p, QPointF(96, 40), frame);
-                 }
-                 drawProp(p, Prop::Ball, ball, 30, 1, frame);
-             })});
+        out.push_back({frameName(kActionPlay, 0, frame),
+                       scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
+                           CatPose pose = actionPose();
+                           const QPointF ball = ballAt[frame];
+                           const QPointF eye = pose.at + QPointF(0, -69);
+                           const QPointF dir = ball - eye;
+                           pose.look = QPointF(std::clamp(dir.x() / 40, -1.0, 1.0),
+                                               std::clamp(dir.y() / 40, -1.0, 1.0));
+                           pose.tail = frame % 2 ? -0.8 : 0.8;
+                           if (frame == 1) {
+                               pose.rightPaw = {20, -34};
+                               pose.mouth = Mouth::Open;
+                           } else if (frame == 2) {
+                               pose.lift = 12;
+                               pose.leftPaw = {-6, -30};
+                               pose.rightPaw = {16, -44};
+                               pose.mouth = Mouth::Open;
+                               pose.headTilt = 10;
+                           } else if (frame == 3) {
+                               pose.eyes = Eyes::Happy;
+                               pose.rightPaw = {12, -6};
+                           }
+                           drawCat(p, pose);
+                           if (frame > 0)
+                               motionArc(p, ballAt[frame - 1], ball, trail);
+                           if (frame == 3) {
+                               p.setPen(roundPen(trail, 1.6));
+                               p.drawLine(ball + QPointF(-16, 12), ball + QPointF(-20, 16));
+                               p.drawLine(ball + QPointF(16, 12), ball + QPointF(20, 16));
+                               sparkles(p, QPointF(96, 40), frame);
+                           }
+                           drawProp(p, Prop::Ball, ball, 30, 1, frame);
+                       })});
     }
     // Yarn: the ball rolls away and the thread ends up round the cat.
     const QPointF yarnAt[] = {{118, 114}, {134, 114}, {150, 112}, {142, 115}};
     for (int frame = 0; frame < 4; ++frame) {
-        out.push_back(
-            {frameName("pgM", 1, frame), scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
-                 const QPointF yarn = yarnAt[frame];
-                 const QColor thread{0xd9, 0x5c, 0x92};
-                 CatPose pose = actionPose();
-                 pose.look = {1, 0.7};
-                 pose.tail = frame % 2 ? 1.0 : -0.4;
-                 pose.rightPaw = frame == 1 ? QPointF(22, -14) : QPointF(8, 0);
-                 if (frame == 2) {
-                     pose.lift = 6;
-                     pose.mouth = Mouth::Open;
-                     pose.rightPaw = {20, -20};
-                     pose.leftPaw = {8, -16};
-                 }
-                 if (frame == 3) {
-                     pose.eyes = Eyes::Happy;
-                     pose.mouth = Mouth::Open;
-                     pose.look = {0, 0};
-                 }
-                 drawCat(p, pose);
-                 p.setPen(roundPen(thread, 1.8));
-                 p.setBrush(Qt::NoBrush);
-                 QPainterPath line;
-                 const QPointF paw = pose.at + (QPointF(10, -6) + pose.rightPaw) * actionScale -
-                                     QPointF(0, pose.lift * actionScale);
-                 line.moveTo(paw);
-                 line.cubicTo(paw + QPointF(10, 14 - frame * 4),
-                              yarn + QPointF(-18, -10 + frame * 3), yarn + QPointF(-8, 6));
-                 p.drawPath(line);
-                 if (frame == 3) {
-                     // Tangled: loops of thread round the body.
-                     p.drawEllipse(QPointF(62, 100), 30, 8);
-                     p.drawEllipse(QPointF(60, 108), 26, 6);
-                     sparkles(p, QPointF(100, 40), frame);
-                 }
-                 drawProp(p, Prop::Yarn, yarn, 26 - frame * 1.5, 1, frame);
-             })});
+        out.push_back({frameName(kActionPlay, 1, frame),
+                       scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
+                           const QPointF yarn = yarnAt[frame];
+                           const QColor thread{0xd9, 0x5c, 0x92};
+                           CatPose pose = actionPose();
+                           pose.look = {1, 0.7};
+                           pose.tail = frame % 2 ? 1.0 : -0.4;
+                           pose.rightPaw = frame == 1 ? QPointF(22, -14) : QPointF(8, 0);
+                           if (frame == 2) {
+                               pose.lift = 6;
+                               pose.mouth = Mouth::Open;
+                               pose.rightPaw = {20, -20};
+                               pose.leftPaw = {8, -16};
+                           }
+                           if (frame == 3) {
+                               pose.eyes = Eyes::Happy;
+                               pose.mouth = Mouth::Open;
+                               pose.look = {0, 0};
+                           }
+                           drawCat(p, pose);
+                           p.setPen(roundPen(thread, 1.8));
+                           p.setBrush(Qt::NoBrush);
+                           QPainterPath line;
+                           const QPointF paw = pose.at +
+                                               (QPointF(10, -6) + pose.rightPaw) * actionScale -
+                                               QPointF(0, pose.lift * actionScale);
+                           line.moveTo(paw);
+                           line.cubicTo(paw + QPointF(10, 14 - frame * 4),
+                                        yarn + QPointF(-18, -10 + frame * 3),
+                                        yarn + QPointF(-8, 6));
+                           p.drawPath(line);
+                           if (frame == 3) {
+                               // Tangled: loops of thread round the body.
+                               p.drawEllipse(QPointF(62, 100), 30, 8);
+                               p.drawEllipse(QPointF(60, 108), 26, 6);
+                               sparkles(p, QPointF(100, 40), frame);
+                           }
+                           drawProp(p, Prop::Yarn, yarn, 26 - frame * 1.5, 1, frame);
+                       })});
     }
     // Mouse on a string: it swings, the cat reaches, jumps and catches it.
     const QPointF mouseAt[] = {{128, 70}, {104, 60}, {140, 62}, {80, 92}};
     for (int frame = 0; frame < 4; ++frame) {
-        out.push_back(
-            {frameName("pgM", 2, frame), scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
-                 const QPointF mouse = mouseAt[frame];
-                 const QPointF stick(150, 8);
-                 p.setPen(roundPen(ink::woodDark, 3.4));
-                 p.drawLine(QPointF(172, -2), stick);
-                 CatPose pose = actionPose();
-                 const QPointF dir = mouse - (pose.at + QPointF(0, -69));
-                 pose.look = QPointF(std::clamp(dir.x() / 40, -1.0, 1.0),
-                                     std::clamp(dir.y() / 40, -1.0, 1.0));
-                 pose.tail = frame % 2 ? -0.7 : 0.9;
-                 if (frame == 1) {
-                     pose.rightPaw = {14, -40};
-                 } else if (frame == 2) {
-                     pose.lift = 12;
-                     pose.leftPaw = {4, -40};
-                     pose.rightPaw = {24, -46};
-                     pose.mouth = Mouth::Open;
-                 } else if (frame == 3) {
-                     pose.eyes = Eyes::Happy;
-                     pose.mouth = Mouth::Open;
-                     pose.leftPaw = {12, -20};
-                     pose.rightPaw = {12, -24};
-                 }
-                 p.setPen(roundPen(ink::greyDark, 1.2));
-                 p.drawLine(stick, mouse + QPointF(0, -6));
-                 drawCat(p, pose);
-                 if (frame > 0 && frame < 3)
-                     motionArc(p, mouseAt[frame - 1], mouse, trail);
-                 p.save();
-                 p.translate(mouse);
-                 p.scale(0.55, 0.55);
-                 drawProp(p, Prop::MouseToy, QPointF(4, -14), 64, 1, frame);
-                 p.restore();
-                 if (frame == 3)
-                     sparkles(p, QPointF(110, 40), frame);
-             })});
+        out.push_back({frameName(kActionPlay, 2, frame),
+                       scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
+                           const QPointF mouse = mouseAt[frame];
+                           const QPointF stick(150, 8);
+                           p.setPen(roundPen(ink::woodDark, 3.4));
+                           p.drawLine(QPointF(172, -2), stick);
+                           CatPose pose = actionPose();
+                           const QPointF dir = mouse - (pose.at + QPointF(0, -69));
+                           pose.look = QPointF(std::clamp(dir.x() / 40, -1.0, 1.0),
+                                               std::clamp(dir.y() / 40, -1.0, 1.0));
+                           pose.tail = frame % 2 ? -0.7 : 0.9;
+                           if (frame == 1) {
+                               pose.rightPaw = {14, -40};
+                           } else if (frame == 2) {
+                               pose.lift = 12;
+                               pose.leftPaw = {4, -40};
+                               pose.rightPaw = {24, -46};
+                               pose.mouth = Mouth::Open;
+                           } else if (frame == 3) {
+                               pose.eyes = Eyes::Happy;
+                               pose.mouth = Mouth::Open;
+                               pose.leftPaw = {12, -20};
+                               pose.rightPaw = {12, -24};
+                           }
+                           p.setPen(roundPen(ink::greyDark, 1.2));
+                           p.drawLine(stick, mouse + QPointF(0, -6));
+                           drawCat(p, pose);
+                           if (frame > 0 && frame < 3)
+                               motionArc(p, mouseAt[frame - 1], mouse, trail);
+                           p.save();
+                           p.translate(mouse);
+                           p.scale(0.55, 0.55);
+                           drawProp(p, Prop::MouseToy, QPointF(4, -14), 64, 1, frame);
+                           p.restore();
+                           if (frame == 3)
+                               sparkles(p, QPointF(110, 40), frame);
+                       })});
     }
     // The electronic game: it beeps on the first and the last frame.
     for (int frame = 0; frame < 4; ++frame) {
-        out.push_back(
-            {frameName("pgM", 3, frame), scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
-                 CatPose pose;
-                 pose.at = {85, floorY};
-                 pose.scale = actionScale;
-                 pose.look = {0, 1};
-                 pose.leftPaw = {6, frame == 1 ? -23.0 : -20.0};
-                 pose.rightPaw = {-6, frame == 2 ? -23.0 : -20.0};
-                 pose.tail = frame % 2 ? 0.6 : -0.6;
-                 pose.headTilt = frame == 2 ? 8 : frame == 1 ? -6 : 0;
-                 pose.mouth = frame == 3 ? Mouth::Smile : Mouth::Chew;
-                 pose.eyes = frame == 3 ? Eyes::Happy : Eyes::Open;
-                 drawCat(p, pose);
-                 drawProp(p, Prop::Gadget, QPointF(85, 98), 30, 1, frame);
-                 if (frame == 0 || frame == 3) {
-                     drawNote(p, QPointF(112, 70), 14, ink::blue);
-                     drawNote(p, QPointF(126, 52), 11, ink::heart);
-                     drawNote(p, QPointF(48, 62), 10, ink::green);
-                 }
-             })});
+        out.push_back({frameName(kActionPlay, 3, frame),
+                       scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
+                           CatPose pose;
+                           pose.at = {85, floorY};
+                           pose.scale = actionScale;
+                           pose.look = {0, 1};
+                           pose.leftPaw = {6, frame == 1 ? -23.0 : -20.0};
+                           pose.rightPaw = {-6, frame == 2 ? -23.0 : -20.0};
+                           pose.tail = frame % 2 ? 0.6 : -0.6;
+                           pose.headTilt = frame == 2 ? 8 : frame == 1 ? -6 : 0;
+                           pose.mouth = frame == 3 ? Mouth::Smile : Mouth::Chew;
+                           pose.eyes = frame == 3 ? Eyes::Happy : Eyes::Open;
+                           drawCat(p, pose);
+                           drawProp(p, Prop::Gadget, QPointF(85, 98), 30, 1, frame);
+                           if (frame == 0 || frame == 3) {
+                               drawNote(p, QPointF(112, 70), 14, ink::blue);
+                               drawNote(p, QPointF(126, 52), 11, ink::heart);
+                               drawNote(p, QPointF(48, 62), 10, ink::green);
+                           }
+                       })});
     }
     return out;
 }
@@ -322,126 +328,127 @@ Pictures treating(int scale) {
     const QColor yuckGreen{0x6c, 0xc0, 0x5a};
     // Syrup: the spoon comes, then the face of a cat who tasted it.
     for (int frame = 0; frame < 2; ++frame) {
-        out.push_back(
-            {frameName("pHeM", 0, frame), scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
-                 drawProp(p, Prop::Syrup, QPointF(132, floorY - 22), 44, 0);
-                 CatPose pose = actionPose();
-                 if (frame == 0) {
-                     pose.look = {1, 0.8};
-                     pose.mouth = Mouth::Open;
-                     drawCat(p, pose);
-                     drawSpoon(p, QPointF(80, 80), 44, -10, true);
-                     drawDrop(p, QPointF(34, 34), 8, ink::blueLight);
-                 } else {
-                     pose.eyes = Eyes::Squeeze;
-                     pose.mouth = Mouth::Yuck;
-                     pose.headTilt = -8;
-                     pose.tail = 1;
-                     pose.blush = false;
-                     drawCat(p, pose);
-                     p.setPen(roundPen(yuckGreen, 2));
-                     p.setBrush(Qt::NoBrush);
-                     for (int i = 0; i < 3; ++i) {
-                         QPainterPath w;
-                         const double x = 24 + i * 36, y = 24 + (i % 2) * 6;
-                         w.moveTo(x, y);
-                         w.quadTo(x + 3, y - 4, x + 6, y);
-                         w.quadTo(x + 9, y + 4, x + 12, y);
-                         p.drawPath(w);
-                     }
-                     drawSpoon(p, QPointF(104, 112), 40, 20, false);
-                 }
-             })});
+        out.push_back({frameName(kActionTreat, 0, frame),
+                       scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
+                           drawProp(p, Prop::Syrup, QPointF(132, floorY - 22), 44, 0);
+                           CatPose pose = actionPose();
+                           if (frame == 0) {
+                               pose.look = {1, 0.8};
+                               pose.mouth = Mouth::Open;
+                               drawCat(p, pose);
+                               drawSpoon(p, QPointF(80, 80), 44, -10, true);
+                               drawDrop(p, QPointF(34, 34), 8, ink::blueLight);
+                           } else {
+                               pose.eyes = Eyes::Squeeze;
+                               pose.mouth = Mouth::Yuck;
+                               pose.headTilt = -8;
+                               pose.tail = 1;
+                               pose.blush = false;
+                               drawCat(p, pose);
+                               p.setPen(roundPen(yuckGreen, 2));
+                               p.setBrush(Qt::NoBrush);
+                               for (int i = 0; i < 3; ++i) {
+                                   QPainterPath w;
+                                   const double x = 24 + i * 36, y = 24 + (i % 2) * 6;
+                                   w.moveTo(x, y);
+                                   w.quadTo(x + 3, y - 4, x + 6, y);
+                                   w.quadTo(x + 9, y + 4, x + 12, y);
+                                   p.drawPath(w);
+                               }
+                               drawSpoon(p, QPointF(104, 112), 40, 20, false);
+                           }
+                       })});
     }
     // Injection: a worried look at the needle, then a flinch.
     for (int frame = 0; frame < 2; ++frame) {
-        out.push_back(
-            {frameName("pHeM", 1, frame), scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
-                 CatPose pose = actionPose();
-                 if (frame == 0) {
-                     pose.eyes = Eyes::Wide;
-                     pose.look = {1, 0.6};
-                     pose.mouth = Mouth::Chew;
-                     pose.tail = -0.4;
-                     drawCat(p, pose);
-                     drawSyringe(p, QPointF(96, 96), 52, -20, 0);
-                     drawDrop(p, QPointF(32, 36), 8, ink::blueLight);
-                 } else {
-                     pose.eyes = Eyes::Squeeze;
-                     pose.mouth = Mouth::Ouch;
-                     pose.lift = 12;
-                     pose.tail = 1;
-                     pose.blush = false;
-                     pose.leftPaw = {-8, -10};
-                     pose.rightPaw = {8, -10};
-                     drawCat(p, pose);
-                     drawSyringe(p, QPointF(86, 92), 52, -20, 1);
-                     p.setPen(roundPen(ink::red, 3));
-                     for (int i = 0; i < 3; ++i) {
-                         const QPointF a(16 + i * 6, 30 - i * 8 + (i == 1 ? -2 : 0));
-                         p.drawLine(a, a + QPointF(-6, -6 + i * 3));
-                     }
-                     p.drawLine(QPointF(112, 26), QPointF(112, 40));
-                     fillEllipse(p, QPointF(112, 46), 1.8, 1.8, ink::red);
-                     p.setPen(roundPen(ink::floorLine, 1.6));
-                     p.drawLine(QPointF(40, 130), QPointF(50, 130));
-                     p.drawLine(QPointF(74, 130), QPointF(84, 130));
-                 }
-             })});
+        out.push_back({frameName(kActionTreat, 1, frame),
+                       scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
+                           CatPose pose = actionPose();
+                           if (frame == 0) {
+                               pose.eyes = Eyes::Wide;
+                               pose.look = {1, 0.6};
+                               pose.mouth = Mouth::Chew;
+                               pose.tail = -0.4;
+                               drawCat(p, pose);
+                               drawSyringe(p, QPointF(96, 96), 52, -20, 0);
+                               drawDrop(p, QPointF(32, 36), 8, ink::blueLight);
+                           } else {
+                               pose.eyes = Eyes::Squeeze;
+                               pose.mouth = Mouth::Ouch;
+                               pose.lift = 12;
+                               pose.tail = 1;
+                               pose.blush = false;
+                               pose.leftPaw = {-8, -10};
+                               pose.rightPaw = {8, -10};
+                               drawCat(p, pose);
+                               drawSyringe(p, QPointF(86, 92), 52, -20, 1);
+                               p.setPen(roundPen(ink::red, 3));
+                               for (int i = 0; i < 3; ++i) {
+                                   const QPointF a(16 + i * 6, 30 - i * 8 + (i == 1 ? -2 : 0));
+                                   p.drawLine(a, a + QPointF(-6, -6 + i * 3));
+                               }
+                               p.drawLine(QPointF(112, 26), QPointF(112, 40));
+                               fillEllipse(p, QPointF(112, 46), 1.8, 1.8, ink::red);
+                               p.setPen(roundPen(ink::floorLine, 1.6));
+                               p.drawLine(QPointF(40, 130), QPointF(50, 130));
+                               p.drawLine(QPointF(74, 130), QPointF(84, 130));
+                           }
+                       })});
     }
     // Pills: one in the paw with water ready, then swallowed and better.
     for (int frame = 0; frame < 2; ++frame) {
-        out.push_back(
-            {frameName("pHeM", 2, frame), scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
-                 drawProp(p, Prop::Water, QPointF(130, floorY - 18), 40, frame ? 0.4 : 1);
-                 CatPose pose = actionPose();
-                 if (frame == 0) {
-                     pose.rightPaw = {14, -44};
-                     pose.look = {1, 0};
-                     pose.mouth = Mouth::Open;
-                     drawCat(p, pose);
-                     drawCapsule(p, QPointF(82, 84), 18, -30);
-                 } else {
-                     pose.eyes = Eyes::Happy;
-                     pose.mouth = Mouth::Smile;
-                     pose.tail = 0.8;
-                     pose.lift = 3;
-                     drawCat(p, pose);
-                     sparkles(p, QPointF(62, 40), 1);
-                     p.setPen(roundPen(ink::green, 3));
-                     for (const QPointF c : {QPointF(104, 30), QPointF(20, 44)}) {
-                         p.drawLine(c + QPointF(-5, 0), c + QPointF(5, 0));
-                         p.drawLine(c + QPointF(0, -5), c + QPointF(0, 5));
-                     }
-                 }
-             })});
+        out.push_back({frameName(kActionTreat, 2, frame),
+                       scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
+                           drawProp(p, Prop::Water, QPointF(130, floorY - 18), 40, frame ? 0.4 : 1);
+                           CatPose pose = actionPose();
+                           if (frame == 0) {
+                               pose.rightPaw = {14, -44};
+                               pose.look = {1, 0};
+                               pose.mouth = Mouth::Open;
+                               drawCat(p, pose);
+                               drawCapsule(p, QPointF(82, 84), 18, -30);
+                           } else {
+                               pose.eyes = Eyes::Happy;
+                               pose.mouth = Mouth::Smile;
+                               pose.tail = 0.8;
+                               pose.lift = 3;
+                               drawCat(p, pose);
+                               sparkles(p, QPointF(62, 40), 1);
+                               p.setPen(roundPen(ink::green, 3));
+                               for (const QPointF c : {QPointF(104, 30), QPointF(20, 44)}) {
+                                   p.drawLine(c + QPointF(-5, 0), c + QPointF(5, 0));
+                                   p.drawLine(c + QPointF(0, -5), c + QPointF(0, 5));
+                               }
+                           }
+                       })});
     }
     // First aid: bandaged and poorly beside the open kit, then well again.
     for (int frame = 0; frame < 2; ++frame) {
-        out.push_back(
-            {frameName("pHeM", 3, frame), scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
-                 drawProp(p, Prop::FirstAid, QPointF(130, floorY - 20), 46, 1, frame == 0);
-                 CatPose pose = actionPose();
-                 if (frame == 0) {
-                     pose.eyes = Eyes::Sleepy;
-                     pose.mouth = Mouth::Chew;
-                     pose.blush = false;
-                     pose.headTilt = -6;
-                     drawCat(p, pose);
-                     drawBandage(p, QPointF(52, 40), 30, -35);
-                     drawCapsule(p, QPointF(106, 122), 14, 10);
-                 } else {
-                     pose.eyes = Eyes::Happy;
-                     pose.mouth = Mouth::Open;
-                     pose.lift = 8;
-                     pose.tail = 1;
-                     pose.leftPaw = {-10, -26};
-                     pose.rightPaw = {10, -26};
-                     drawCat(p, pose);
-                     hearts(p, 3, QPointF(96, 28));
-                     sparkles(p, QPointF(60, 36), 0);
-                 }
-             })});
+        out.push_back({frameName(kActionTreat, 3, frame),
+                       scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
+                           drawProp(p, Prop::FirstAid, QPointF(130, floorY - 20), 46, 1,
+                                    frame == 0);
+                           CatPose pose = actionPose();
+                           if (frame == 0) {
+                               pose.eyes = Eyes::Sleepy;
+                               pose.mouth = Mouth::Chew;
+                               pose.blush = false;
+                               pose.headTilt = -6;
+                               drawCat(p, pose);
+                               drawBandage(p, QPointF(52, 40), 30, -35);
+                               drawCapsule(p, QPointF(106, 122), 14, 10);
+                           } else {
+                               pose.eyes = Eyes::Happy;
+                               pose.mouth = Mouth::Open;
+                               pose.lift = 8;
+                               pose.tail = 1;
+                               pose.leftPaw = {-10, -26};
+                               pose.rightPaw = {10, -26};
+                               drawCat(p, pose);
+                               hearts(p, 3, QPointF(96, 28));
+                               sparkles(p, QPointF(60, 36), 0);
+                           }
+                       })});
     }
     return out;
 }
@@ -450,36 +457,39 @@ Pictures sleeping(int scale) {
     const Scene scene{scale};
     Pictures out;
     // The cat yawns and reaches for the switch under the lamp...
-    out.push_back({"pSSM00.gif", scene(RoomLight::Lamp, Switch::On, [](QPainter& p) {
-                       CatPose pose;
-                       pose.at = {84, floorY};
-                       pose.scale = actionScale;
-                       pose.eyes = Eyes::Sleepy;
-                       pose.mouth = Mouth::Yawn;
-                       pose.rightPaw = {30, -58};
-                       pose.headTilt = -6;
-                       pose.tail = 0.3;
-                       drawCat(p, pose);
-                   })});
+    out.push_back(
+        {frameName(kActionSleep, 0, 0), scene(RoomLight::Lamp, Switch::On, [](QPainter& p) {
+             CatPose pose;
+             pose.at = {84, floorY};
+             pose.scale = actionScale;
+             pose.eyes = Eyes::Sleepy;
+             pose.mouth = Mouth::Yawn;
+             pose.rightPaw = {30, -58};
+             pose.headTilt = -6;
+             pose.tail = 0.3;
+             drawCat(p, pose);
+         })});
     // ...the light goes out: only its eyes shine in the dark...
-    out.push_back({"pSSM01.gif", scene(RoomLight::Dark, Switch::Off, [](QPainter& p) {
-                       CatPose pose;
-                       pose.at = {84, floorY};
-                       pose.scale = actionScale;
-                       pose.eyes = Eyes::Sleepy;
-                       pose.headTilt = 8;
-                       pose.tail = -0.5;
-                       pose.blush = false;
-                       drawCatWithRim(p, pose, ink::rim);
-                       drawZ(p, QPointF(118, 36), 8, ink::moon);
-                   })});
+    out.push_back(
+        {frameName(kActionSleep, 0, 1), scene(RoomLight::Dark, Switch::Off, [](QPainter& p) {
+             CatPose pose;
+             pose.at = {84, floorY};
+             pose.scale = actionScale;
+             pose.eyes = Eyes::Sleepy;
+             pose.headTilt = 8;
+             pose.tail = -0.5;
+             pose.blush = false;
+             drawCatWithRim(p, pose, ink::rim);
+             drawZ(p, QPointF(118, 36), 8, ink::moon);
+         })});
     // ...and it sleeps, curled on its rug.
-    out.push_back({"pSSM02.gif", scene(RoomLight::Dark, Switch::Off, [](QPainter& p) {
-                       drawSleepingCat(p, QPointF(88, floorY + 2), 1.0, 1);
-                       drawZ(p, QPointF(70, 78), 9, ink::moon);
-                       drawZ(p, QPointF(84, 60), 12, ink::moon);
-                       drawZ(p, QPointF(102, 38), 15, ink::moon);
-                   })});
+    out.push_back(
+        {frameName(kActionSleep, 0, 2), scene(RoomLight::Dark, Switch::Off, [](QPainter& p) {
+             drawSleepingCat(p, QPointF(88, floorY + 2), 1.0, 1);
+             drawZ(p, QPointF(70, 78), 9, ink::moon);
+             drawZ(p, QPointF(84, 60), 12, ink::moon);
+             drawZ(p, QPointF(102, 38), 15, ink::moon);
+         })});
     return out;
 }
 
@@ -499,18 +509,18 @@ Pictures idlePictures(int scale) {
         {Eyes::Open, -0.7, 1, {-0.3, 0.2}},
     };
     for (int i = 0; i < 3; ++i) {
-        out.push_back({QStringLiteral("p%1.gif").arg(i),
-                       scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
-                           CatPose pose;
-                           pose.at = {85, floorY};
-                           pose.scale = 0.9;
-                           pose.eyes = frames[i].eyes;
-                           pose.tail = frames[i].tail;
-                           pose.breath = frames[i].breath;
-                           pose.look = frames[i].look;
-                           pose.headTilt = i == 2 ? 4 : 0;
-                           drawCat(p, pose);
-                       })});
+        out.push_back(
+            {*idlePictureName(qint16(i)), scene(RoomLight::Day, Switch::None, [&](QPainter& p) {
+                 CatPose pose;
+                 pose.at = {85, floorY};
+                 pose.scale = 0.9;
+                 pose.eyes = frames[i].eyes;
+                 pose.tail = frames[i].tail;
+                 pose.breath = frames[i].breath;
+                 pose.look = frames[i].look;
+                 pose.headTilt = i == 2 ? 4 : 0;
+                 drawCat(p, pose);
+             })});
     }
     return out;
 }

@@ -25,20 +25,20 @@ enum class Switch { None, On, Off };
 void drawRoom(QPainter& p, RoomLight light, Switch lightSwitch = Switch::None);
 
 // Each set is drawn at a scale: 1 gives the pictures at their design size,
-// 2 their twins for scaled screens, with twice as many pixels each way.
-Pictures backgroundPictures(int scale); // Bg, BgUP
-Pictures idlePictures(int scale);       // p0..p2
-Pictures choicePictures(int scale);     // the 17 choice tiles
-Pictures carePictures(int scale);       // the 59 animation frames
+// 2 their twins for scaled screens, with twice as many pixels each way. The
+// picture files are named as the program's list of pictures names them.
+Pictures backgroundPictures(int scale); // the window's and the top panel's
+Pictures idlePictures(int scale);       // the idle pet
+Pictures choicePictures(int scale);     // every action's choice tiles
+Pictures carePictures(int scale);       // the frames of every care run
 Pictures builtinPictures(int scale);    // icon sizes and the six buttons, as PNG names
 
 // Pictures drawn at scale 1 and their twins at scale 2, named as the window
-// loads them: the twin of "p0.gif" is "p0@2x.gif".
+// loads them.
 struct PictureSet {
     Pictures originals;
     Pictures twins; // twins[i] belongs to originals[i]
 };
-QString twinName(const QString& name);
 
 // Every picture beside its twin on one page, each with its file name.
 QImage contactSheet(const PictureSet& gifs, const PictureSet& builtins);

@@ -48,7 +48,8 @@ QImage contactSheet(const PictureSet& gifs, const PictureSet& builtins) {
     QString previousFamily;
     for (size_t i = 0; i < gifs.originals.size(); ++i) {
         // Each sequence on a row of its own: the family is the name without
-        // its last digit (pfM2 for pfM20..pfM23, f for f0..f3).
+        // its last digit (a care run's frames share it, as an action's
+        // choices do).
         const Picture& pic = gifs.originals[i];
         QString family = pic.name.left(pic.name.indexOf('.'));
         family.chop(1);

@@ -4,42 +4,32 @@
 
 namespace {
 
+// Each action's pictures, with what each shows in words; an action has as
+// many pictures as it has descriptions.
 struct ChoiceFamily {
     qint16 actionKind;
     const char* prefix;
-    int count;
+    const char* descriptions[kChoiceCount];
 };
 
 constexpr ChoiceFamily kChoiceFamilies[] = {
-    {kActionEat, "f", kChoiceCount},   {kActionDrink, "d", kChoiceCount},
-    {kActionPlay, "pl", kChoiceCount}, {kActionSleep, "sl", 1},
-    {kActionTreat, "t", kChoiceCount},
+    {kActionEat, "f", {"Рыба", "Сосиска", "Миска корма", "Пирожное"}},
+    {kActionDrink, "d", {"Молоко", "Вода", "Сок", "Какао"}},
+    {kActionPlay, "pl", {"Мячик", "Клубок", "Мышка на палочке", "Электронная игра"}},
+    {kActionSleep, "sl", {"Луна: пора спать"}},
+    {kActionTreat, "t", {"Ложка сиропа", "Укол", "Таблетки", "Аптечка"}},
 };
 
-struct PictureDescription {
-    const char* name;
-    const char* description;
-};
+QString fileName(const ChoiceFamily& family, int option) {
+    return QStringLiteral("%1%2.gif").arg(QLatin1String(family.prefix)).arg(option);
+}
 
-constexpr PictureDescription kDescriptions[] = {
-    {"f0.gif", "Рыба"},
-    {"f1.gif", "Сосиска"},
-    {"f2.gif", "Миска корма"},
-    {"f3.gif", "Пирожное"},
-    {"d0.gif", "Молоко"},
-    {"d1.gif", "Вода"},
-    {"d2.gif", "Сок"},
-    {"d3.gif", "Какао"},
-    {"pl0.gif", "Мячик"},
-    {"pl1.gif", "Клубок"},
-    {"pl2.gif", "Мышка на палочке"},
-    {"pl3.gif", "Электронная игра"},
-    {"sl0.gif", "Луна: пора спать"},
-    {"t0.gif", "Ложка сиропа"},
-    {"t1.gif", "Укол"},
-    {"t2.gif", "Таблетки"},
-    {"t3.gif", "Аптечка"},
-};
+int pictureCount(const ChoiceFamily& family) {
+    int count = 0;
+    while (count < kChoiceCount && family.descriptions[count])
+        ++count;
+    return count;
+}
 
 } // namespace
 
@@ -47,14 +37,15 @@ QStringList choicePictureNames(qint16 actionKind) {
     QStringList names;
     for (const ChoiceFamily& family : kChoiceFamilies)
         if (family.actionKind == actionKind)
-            for (int i = 0; i < family.count; ++i)
-                names << QStringLiteral("%1%2.gif").arg(QLatin1String(family.prefix)).arg(i);
+            for (int i = 0; i < pictureCount(family); ++i)
+                names << fileName(family, i);
     return names;
 }
 
 QString choicePictureDescription(const QString& pictureName) {
-    for (const PictureDescription& entry : kDescriptions)
-        if (pictureName == QLatin1String(entry.name))
-            return QString::fromUtf8(entry.description);
+    for (const ChoiceFamily& family : kChoiceFamilies)
+        for (int i = 0; i < pictureCount(family); ++i)
+            if (pictureName == fileName(family, i))
+                return QString::fromUtf8(family.descriptions[i]);
     return QString();
 }

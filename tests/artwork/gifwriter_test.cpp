@@ -107,4 +107,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(GifWriterTest)
-#include "test_gifwriter.moc"
+#include "gifwriter_test.moc"

@@ -1,3 +1,9 @@
+#include "animation/frame_table.h"
+#include "interaction/action_kind.h"
+#include "interaction/choice_pictures.h"
+#include "needs/idle_pictures.h"
+#include "picture_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -14,33 +20,28 @@ QString picture(const QString& name) {
     return QDir(QStringLiteral(PET_PICTURE_DIR)).filePath(name);
 }
 
-// The picture drawn at twice the size for scaled screens.
-QString twinName(QString name) {
-    return name.insert(name.lastIndexOf('.'), QStringLiteral("@2x"));
-}
-
 QImage load(const QString& name) {
     QImageReader reader(picture(name), "gif");
     return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
-QStringList sequence(const QString& prefix, int frames) {
-    QStringList out;
-    for (int f = 0; f < frames; ++f)
-        out << prefix + QString::number(f);
-    return out;
+QString idlePicture(qint16 frame) {
+    return idlePictureName(frame).value_or(QString());
 }
 
-// Every sequence the window plays, frame by frame.
-QList<QStringList> sequences() {
-    QList<QStringList> out;
-    for (int o = 0; o < 4; ++o) {
-        for (const char* family : {"pfM", "pdM", "pgM"})
-            out << sequence(QString::fromLatin1(family) + QString::number(o), 4);
-        out << sequence(QStringLiteral("pHeM") + QString::number(o), 2);
+// The size each holder is laid out for.
+QSize sizeShownIn(PictureHolder holder) {
+    switch (holder) {
+    case PictureHolder::Window:
+        return QSize(282, 281);
+    case PictureHolder::TopPanel:
+        return QSize(257, 65);
+    case PictureHolder::PetBox:
+        return QSize(170, 142);
+    case PictureHolder::ChoiceImage:
+        return QSize(65, 65);
     }
-    out << sequence(QStringLiteral("pSSM0"), 3);
-    return out;
+    return QSize();
 }
 
 double luminance(QRgb c) {
@@ -83,20 +84,8 @@ private slots:
     void everyPictureHasItsNameAndSize_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("Bg.gif") << QStringLiteral("Bg.gif") << QSize(282, 281);
-        QTest::newRow("BgUP.gif") << QStringLiteral("BgUP.gif") << QSize(257, 65);
-        QStringList pet = {"p0.gif", "p1.gif", "p2.gif"};
-        for (const QStringList& sequence : sequences())
-            for (const QString& frame : sequence)
-                pet << frame + QStringLiteral(".gif");
-        for (const QString& n : pet)
-            QTest::newRow(qPrintable(n)) << n << QSize(170, 142);
-        QStringList choices = {"sl0.gif"};
-        for (const char* family : {"f", "d", "pl", "t"})
-            for (int i = 0; i < 4; ++i)
-                choices << QString::fromLatin1(family) + QString::number(i) + ".gif";
-        for (const QString& n : choices)
-            QTest::newRow(qPrintable(n)) << n << QSize(65, 65);
+        for (const PictureFile& file : pictureFiles())
+            QTest::newRow(qPrintable(file.name)) << file.name << sizeShownIn(file.shownIn);
     }
 
     // Each picture and its twin, which has exactly twice the size.
@@ -104,7 +93,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QSize, size);
         for (const auto& [file, expected] :
-             {std::pair(name, size), std::pair(twinName(name), size * 2)}) {
+             {std::pair(name, size), std::pair(twinPictureName(name), size * 2)}) {
             QImageReader reader(picture(file));
             QCOMPARE(reader.format(), QByteArray("gif"));
             const QImage image = reader.read();
@@ -113,27 +102,33 @@ private slots:
         }
     }
 
+    // Exactly the program's pictures and their twins, each name once.
     void theWholeSetIsThere() {
-        const QStringList files =
-            QDir(QStringLiteral(PET_PICTURE_DIR)).entryList({"*.gif"}, QDir::Files);
-        QCOMPARE(files.size(), 2 * 81);
+        QStringList expected;
+        for (const PictureFile& file : pictureFiles())
+            expected << file.name << twinPictureName(file.name);
+        QCOMPARE(expected.size(), 2 * 81);
+        QStringList files = QDir(QStringLiteral(PET_PICTURE_DIR)).entryList({"*.gif"}, QDir::Files);
+        files.sort();
+        expected.sort();
+        QCOMPARE(files, expected);
     }
 
     void framesOfASequenceAllDiffer_data() {
         QTest::addColumn<QStringList>("frames");
-        for (const QStringList& sequence : sequences())
-            QTest::newRow(qPrintable(sequence.first())) << sequence;
+        for (const QStringList& run : careRuns())
+            QTest::newRow(qPrintable(run.first())) << run;
     }
 
     // Every frame must show motion, and none may look like the idle pet.
     void framesOfASequenceAllDiffer() {
         QFETCH(QStringList, frames);
         QList<QImage> idle;
-        for (int i = 0; i < 3; ++i)
-            idle << load(QStringLiteral("p%1.gif").arg(i));
+        for (qint16 i = 0; i < kIdlePictureCount; ++i)
+            idle << load(idlePicture(i));
         QList<QImage> images;
         for (const QString& f : frames)
-            images << load(f + QStringLiteral(".gif"));
+            images << load(f);
         for (int i = 0; i < images.size(); ++i) {
             QVERIFY(!images[i].isNull());
             for (int j = i + 1; j < images.size(); ++j)
@@ -144,24 +139,25 @@ private slots:
     }
 
     void choicesOfOneActionDiffer_data() {
-        QTest::addColumn<QString>("family");
-        for (const char* f : {"f", "d", "pl", "t"})
-            QTest::newRow(f) << QString::fromLatin1(f);
+        QTest::addColumn<QStringList>("choices");
+        for (qint16 action : {kActionEat, kActionDrink, kActionPlay, kActionTreat})
+            QTest::newRow(qPrintable(choicePictureNames(action).value(0)))
+                << choicePictureNames(action);
     }
 
     void choicesOfOneActionDiffer() {
-        QFETCH(QString, family);
+        QFETCH(QStringList, choices);
+        QCOMPARE(choices.size(), 4);
         QList<QImage> images;
-        for (int i = 0; i < 4; ++i)
-            images << load(family + QString::number(i) + QStringLiteral(".gif"));
+        for (const QString& name : choices)
+            images << load(name);
         for (int i = 0; i < 4; ++i)
             for (int j = i + 1; j < 4; ++j)
-                QVERIFY2(images[i] != images[j],
-                         qPrintable(QStringLiteral("%1%2 == %1%3").arg(family).arg(i).arg(j)));
+                QVERIFY2(images[i] != images[j], qPrintable(choices[i] + " == " + choices[j]));
     }
 
     void idlePetIsTheBlackCatAndBlinks() {
-        const QImage open = load(QStringLiteral("p0.gif")), blink = load(QStringLiteral("p1.gif"));
+        const QImage open = load(idlePicture(0)), blink = load(idlePicture(1));
         const int area = open.width() * open.height();
         QVERIFY(countPixels(open, isFur) > area / 8);
         const int eyesOpen = countPixels(open, isEyeYellow);
@@ -171,9 +167,9 @@ private slots:
     }
 
     void theLightGoesOutForSleep() {
-        const double lit = meanLuminance(load(QStringLiteral("pSSM00.gif")));
-        QVERIFY(meanLuminance(load(QStringLiteral("pSSM01.gif"))) < lit / 3);
-        QVERIFY(meanLuminance(load(QStringLiteral("pSSM02.gif"))) < lit / 3);
+        const double lit = meanLuminance(load(frameFileName(kActionSleep, 0, 1)));
+        QVERIFY(meanLuminance(load(frameFileName(kActionSleep, 0, 2))) < lit / 3);
+        QVERIFY(meanLuminance(load(frameFileName(kActionSleep, 0, 3))) < lit / 3);
     }
 
     // White bold labels sit on these areas: they must keep a contrast of at
@@ -181,10 +177,11 @@ private slots:
     void labelAreasAreDarkEnough_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("area");
-        QTest::newRow("panel left column") << "BgUP.gif" << QRect(QPoint(32, 8), QPoint(100, 37));
-        QTest::newRow("panel right column") << "BgUP.gif" << QRect(QPoint(128, 8), QPoint(220, 53));
-        QTest::newRow("age") << "Bg.gif" << QRect(QPoint(40, 96), QPoint(125, 109));
-        QTest::newRow("status line") << "Bg.gif" << QRect(QPoint(11, 256), QPoint(268, 273));
+        const QString panel = panelBackgroundName(), window = windowBackgroundName();
+        QTest::newRow("panel left column") << panel << QRect(QPoint(32, 8), QPoint(100, 37));
+        QTest::newRow("panel right column") << panel << QRect(QPoint(128, 8), QPoint(220, 53));
+        QTest::newRow("age") << window << QRect(QPoint(40, 96), QPoint(125, 109));
+        QTest::newRow("status line") << window << QRect(QPoint(11, 256), QPoint(268, 273));
     }
 
     void labelAreasAreDarkEnough() {
@@ -215,7 +212,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QSize, size);
         for (const auto& [file, expected] :
-             {std::pair(path, size), std::pair(twinName(path), size * 2)}) {
+             {std::pair(path, size), std::pair(twinPictureName(path), size * 2)}) {
             QVERIFY2(QFile::exists(file), qPrintable(file));
             const QImage image(file);
             QCOMPARE(image.size(), expected);
@@ -265,7 +262,8 @@ private slots:
         for (QTemporaryDir* dir : {&first, &second}) {
             QProcess run;
             run.start(QStringLiteral(PET_ARTWORK_TOOL),
-                      {dir->filePath("G"), dir->filePath("builtin"), dir->filePath("sheet.png")});
+                      {dir->filePath("G"), dir->filePath("builtin"), dir->filePath("sheet.png"),
+                       dir->filePath("pictures.txt")});
             QVERIFY(run.waitForFinished(120000));
             QCOMPARE(run.exitStatus(), QProcess::NormalExit);
             QVERIFY2(run.exitCode() == 0, run.readAllStandardError().constData());
@@ -293,4 +291,4 @@ private slots:
 };
 
 QTEST_MAIN(PicturesTest)
-#include "test_pictures.moc"
+#include "pictures_test.moc"
