@@ -1,6 +1,6 @@
 #include "animation/frame_table.h"
 #include "cat.h"
-#include "interaction/action_kind.h"
+#include "core/action_kind.h"
 #include "needs/idle_pictures.h"
 #include "pictures.h"
 #include "props.h"

@@ -1,4 +1,4 @@
-#include "interaction/action_kind.h"
+#include "core/action_kind.h"
 #include "interaction/choice_pictures.h"
 #include "pictures.h"
 #include "props.h"

@@ -1,5 +1,5 @@
 #include "animation/frame_table.h"
-#include "interaction/action_kind.h"
+#include "core/action_kind.h"
 #include "interaction/choice_pictures.h"
 #include "needs/idle_pictures.h"
 #include "picture_files.h"

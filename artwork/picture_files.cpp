@@ -1,7 +1,7 @@
 #include "picture_files.h"
 
 #include "animation/frame_table.h"
-#include "interaction/action_kind.h"
+#include "core/action_kind.h"
 #include "interaction/choice_pictures.h"
 #include "needs/idle_pictures.h"
 
