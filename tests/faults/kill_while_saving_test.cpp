@@ -3,6 +3,7 @@
 // to be there or a newer one.
 #include "changing_record.h"
 #include "pet/pet_file.h"
+#include "support/environment.h"
 #include "window/runtime_error.h"
 
 #include <QDir>
@@ -32,13 +33,10 @@ private slots:
 };
 
 void KillWhileSavingTest::killedSaverLeavesAWholeRecord() {
-    const quint32 seed = qEnvironmentVariableIsSet("PET_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("PET_SEED"))
-                             : 20261207u;
+    const quint32 seed = seedFromEnvironment();
     qInfo("seed %u", seed);
     QRandomGenerator random(seed);
-    const int kills =
-        qEnvironmentVariableIsSet("PET_KILLS") ? qEnvironmentVariableIntValue("PET_KILLS") : 300;
+    const int kills = envInt("PET_KILLS", 300);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
