@@ -22,7 +22,7 @@ inline QStringList shownNeeds(const frmForm& form) {
     return texts;
 }
 
-inline void showNeeds(const frmForm& form, const QStringList& texts) {
+inline void showNeeds(frmForm& form, const QStringList& texts) {
     const auto labels = needLabels(form);
     for (std::size_t i = 0; i < labels.size(); ++i)
         labels[i]->setText(texts[qsizetype(i)]);
