@@ -3,11 +3,7 @@
 
 namespace {
 
-const QString kPet = petLine("Уголёк", "4", "00.00.0000", "8", "8", "2", "8", "0");
-
-bool shows(frmForm& form, const QString& picture) {
-    return form.picMain->picture().toImage() == form.loadPicture(picture).toImage();
-}
+const QString kPet = petLine("Уголёк", "4", "00.00.0000", {"8", "8", "2", "8", "0"});
 
 bool idle(const frmForm& form) {
     return !form.tmrMove->isTicking() && form.FrameCounter == 0 && form.imgHideBut->isHidden() &&
@@ -60,7 +56,7 @@ void CareAnimationTest::runShowsItsFramesAndEnds() {
     for (int tick = 1; tick <= frames.size(); ++tick) {
         form.tmrMove->tickNow();
         QCOMPARE(form.FrameCounter, qint16(tick));
-        QVERIFY2(shows(form, frames[tick - 1]), qPrintable(frames[tick - 1]));
+        QVERIFY2(petShows(form, frames[tick - 1]), qPrintable(frames[tick - 1]));
         // The squeaky toy beeps right after its first and its last frame.
         if (beeps)
             QCOMPARE(pet.services.beeps(), tick == 1 || tick < frames.size() ? 1 : 2);
@@ -69,7 +65,7 @@ void CareAnimationTest::runShowsItsFramesAndEnds() {
     form.tmrMove->tickNow();
     QVERIFY(idle(form));
     QCOMPARE(pet.services.beeps(), beeps);
-    QVERIFY(shows(form, frames.last()));
+    QVERIFY(petShows(form, frames.last()));
     QVERIFY(form.lblSH->isVisible());
     QVERIFY(form.imgS0->isHidden());
     QCOMPARE(form.tmrM->interval(), 500);
@@ -128,17 +124,17 @@ void CareAnimationTest::furtherChoiceSwitchesTheFrames() {
     pet.clickOn(form.imgEat);
     pet.clickOn(form.imgS0);
     form.tmrMove->tickNow();
-    QVERIFY(shows(form, "pfM00.gif"));
+    QVERIFY(petShows(form, "pfM00.gif"));
     form.tmrMove->tickNow();
-    QVERIFY(shows(form, "pfM01.gif"));
+    QVERIFY(petShows(form, "pfM01.gif"));
     pet.clickOn(form.imgS3);
     QCOMPARE(form.lblSH->text(), QStringLiteral("3"));
     QCOMPARE(form.lblSTR->text(), QStringLiteral("Уголёк: Большое спасибо!"));
     QCOMPARE(form.FrameCounter, qint16(2));
     form.tmrMove->tickNow();
-    QVERIFY(shows(form, "pfM32.gif"));
+    QVERIFY(petShows(form, "pfM32.gif"));
     form.tmrMove->tickNow();
-    QVERIFY(shows(form, "pfM33.gif"));
+    QVERIFY(petShows(form, "pfM33.gif"));
     form.tmrMove->tickNow();
     QVERIFY(idle(form));
 }
@@ -151,7 +147,7 @@ void CareAnimationTest::secondRunStartsAgainFromTheFirstFrame() {
         pet.clickOn(form.imgS3);
         form.lblSHe->setText("0");
         form.tmrMove->tickNow();
-        QVERIFY(shows(form, "pHeM30.gif"));
+        QVERIFY(petShows(form, "pHeM30.gif"));
         form.tmrMove->tickNow();
         form.tmrMove->tickNow();
         QVERIFY(idle(form));

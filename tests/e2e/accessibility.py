@@ -41,18 +41,27 @@ def _snapshot(accessible, depth=0):
                 {"showing"} if showing else set())
 
 
+def _live_application(pid):
+    """The program with this process id as a live AT-SPI object, or None while
+    the registry does not list it."""
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        try:
+            if app is not None and app.get_process_id() == pid:
+                return app
+        except Exception:  # an application that went away while being read
+            continue
+    return None
+
+
 def application(pid, timeout=10.0):
     """The accessible tree of the program with this process id, read afresh."""
     deadline = time.monotonic() + timeout
     while True:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            try:
-                if app is not None and app.get_process_id() == pid:
-                    return _snapshot(app)
-            except Exception:
-                continue
+        app = _live_application(pid)
+        if app is not None:
+            return _snapshot(app)
         if time.monotonic() > deadline:
             raise AssertionError("no accessible application for process %d" % pid)
         time.sleep(0.1)
@@ -90,18 +99,14 @@ def live_window(pid, title, timeout=10.0):
     """The program's top-level window with this name, as a live AT-SPI object."""
     deadline = time.monotonic() + timeout
     while True:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            try:
-                if app is None or app.get_process_id() != pid:
-                    continue
-                for j in range(app.childCount):
-                    top = app.getChildAtIndex(j)
-                    if top is not None and top.name == title:
-                        return top
-            except Exception:
-                continue
+        app = _live_application(pid)
+        try:
+            for j in range(app.childCount if app is not None else 0):
+                top = app.getChildAtIndex(j)
+                if top is not None and top.name == title:
+                    return top
+        except Exception:  # the window went away while being read
+            pass
         if time.monotonic() > deadline:
             raise AssertionError("no accessible window '%s'" % title)
         time.sleep(0.1)

@@ -40,6 +40,8 @@ STATUS_LINE = (11, 256)
 
 PET_FILE = "Pets.pets"
 FRESH_MARKER = "00.00.0000"
+FRESH_NEEDS = ("5", "5", "5", "0", "10")  # hunger, thirst, mood, sleepiness, health
+IDLE_PICTURES = ["p0.gif", "p1.gif", "p2.gif"]
 
 
 def _die_with_parent():
@@ -73,9 +75,12 @@ def today_text(days=0):
     return (datetime.date.today() + datetime.timedelta(days=days)).strftime("%d.%m.%Y")
 
 
-def pet_line(*fields):
-    """A pet record as the program stores it: quoted fields, CR LF, Windows-1251."""
-    assert len(fields) == 8
+def pet_line(name, age, saved_on, *needs):
+    """A pet record as the program stores it: quoted fields, CR LF, Windows-1251.
+    Without needs, a new pet's."""
+    needs = needs or FRESH_NEEDS
+    assert len(needs) == 5
+    fields = (name, age, saved_on) + tuple(needs)
     return (",".join('"%s"' % f for f in fields) + "\r\n").encode("cp1251")
 
 
@@ -438,8 +443,8 @@ class Program:
         self.origin = geometry[:2]
         self.size = geometry[2:]
         # A window just mapped may not have painted yet; the idle pet shows it has.
-        idle = ["p0.gif", "p1.gif", "p2.gif"]
-        wait_until("the window's first paint", lambda: self.pet_pictures_shown(idle), timeout)
+        wait_until("the window's first paint", lambda: self.pet_pictures_shown(IDLE_PICTURES),
+                   timeout)
         return self.win
 
     def close(self, timeout=10):

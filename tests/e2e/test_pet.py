@@ -11,7 +11,8 @@ import time
 import unittest
 
 import harness
-from harness import FRESH_MARKER, PIC_S, STATUS_LINE, needs_view_matches, pet_line, today_text
+from harness import (FRESH_MARKER, FRESH_NEEDS, IDLE_PICTURES, PIC_S, STATUS_LINE,
+                     needs_view_matches, pet_line, today_text)
 
 CONFIG = {}
 CASE_SECONDS = 40
@@ -131,15 +132,15 @@ class StartUp(Case):
         cases = [
             # what, stored record, shown age and needs, record written on closing
             ("fresh pet, shown as stored and never aged or checked",
-             (NAME, "25", FRESH_MARKER, "5", "5", "5", "0", "10"),
-             ("25", ("5", "5", "5", "0", "10")),
-             (NAME, "25", today, "5", "5", "5", "0", "10")),
+             (NAME, "25", FRESH_MARKER),
+             ("25", FRESH_NEEDS),
+             (NAME, "25", today)),
             ("saved today: needs as stored",
              ("Барсик", "3", today, "4", "6", "7", "2", "9"),
              ("3", ("4", "6", "7", "2", "9")),
              ("Барсик", "3", today, "4", "6", "7", "2", "9")),
             ("one day away",
-             (NAME, "3", today_text(-1), "5", "5", "5", "0", "10"),
+             (NAME, "3", today_text(-1)),
              ("4", ("7", "8", "3", "3", "8")),
              (NAME, "4", today, "7", "8", "3", "3", "8")),
             ("clock set back three days: younger, needs as stored",
@@ -174,27 +175,27 @@ class StartUp(Case):
         self.assertEqual(program.pet_bytes(), pet_line("Pet", "0", today_text(), *("0",) * 5))
 
     def test_idle_pet_pictures_follow_in_turn(self):
-        program = self.program(pet_line(NAME, "1", FRESH_MARKER, "5", "5", "5", "0", "10"))
+        program = self.program(pet_line(NAME, "1", FRESH_MARKER))
         program.start().main_window(NAME)
-        idle = ["p0.gif", "p1.gif", "p2.gif"]
         seen = []
         deadline = time.monotonic() + 3.2
         while time.monotonic() < deadline:
-            shown = program.pet_pictures_shown(idle)
+            shown = program.pet_pictures_shown(IDLE_PICTURES)
             self.assertEqual(len(shown), 1, "the pet picture is one of the idle pictures")
             if not seen or seen[-1] != shown[0]:
                 seen.append(shown[0])
             time.sleep(0.04)
         self.assertGreaterEqual(len(seen), 5, seen)
         for before, after in zip(seen, seen[1:]):
-            self.assertEqual(idle.index(after), (idle.index(before) + 1) % 3, seen)
+            self.assertEqual(IDLE_PICTURES.index(after), (IDLE_PICTURES.index(before) + 1) % 3,
+                             seen)
         program.close()
 
 
 class Death(Case):
     def test_death_offers_a_new_pet(self):
         cases = [
-            ("old age", (NAME, "18", today_text(-2), "5", "5", "5", "0", "10"), OLD_AGE_TEXT),
+            ("old age", (NAME, "18", today_text(-2)), OLD_AGE_TEXT),
             ("old age wins over neglect",
              (NAME, "30", today_text(-1), "9", "9", "1", "9", "1"), OLD_AGE_TEXT),
             ("neglect", ("Мурка", "5", today_text(-1), "8", "7", "5", "1", "2"), NEGLECT_TEXT),
@@ -211,15 +212,11 @@ class Death(Case):
                         self.assertEqual(program.pet_bytes(), before, "nothing saved")
                         continue
                     program.main_window(stored[0])
-                    self.expect_shown(program, stored[0], "0", ("5", "5", "5", "0", "10"))
-                    self.assertEqual(program.pet_bytes(),
-                                     pet_line(stored[0], "0", FRESH_MARKER, "5", "5", "5", "0",
-                                              "10"))
+                    self.expect_shown(program, stored[0], "0", FRESH_NEEDS)
+                    self.assertEqual(program.pet_bytes(), pet_line(stored[0], "0", FRESH_MARKER))
                     self.assertEqual(program.titles(), [stored[0]])
                     program.close()
-                    self.assertEqual(program.pet_bytes(),
-                                     pet_line(stored[0], "0", today_text(), "5", "5", "5", "0",
-                                              "10"))
+                    self.assertEqual(program.pet_bytes(), pet_line(stored[0], "0", today_text()))
 
 
 class Care(Case):
@@ -259,8 +256,8 @@ class Care(Case):
         harness.wait_until("the needs view",
                            lambda: needs_view_matches(program.panel(), needs_view), timeout=3)
         self.expect_shown(program, NAME, "2", ("0", "9", "10", "4", "6"))
-        harness.wait_until("an idle picture", lambda: any(
-            program.shows_pet_picture("p%d.gif" % i) for i in range(3)), timeout=3)
+        harness.wait_until("an idle picture", lambda: program.pet_pictures_shown(IDLE_PICTURES),
+                           timeout=3)
         program.close()
         self.assertEqual(program.pet_bytes(),
                          pet_line(NAME, "2", today_text(), "0", "9", "10", "4", "6"))
@@ -328,7 +325,7 @@ class Care(Case):
 
 class SecondStart(Case):
     def test_second_start_is_turned_away_and_leaves_the_file(self):
-        stored = pet_line(NAME, "4", FRESH_MARKER, "5", "5", "5", "0", "10")
+        stored = pet_line(NAME, "4", FRESH_MARKER)
         first = self.program(stored).start()
         first.main_window(NAME)
         cover = self.session.cover_screen()
@@ -343,13 +340,12 @@ class SecondStart(Case):
         self.assertEqual(first.pet_bytes(), stored)
         self.assertTrue(first.running())
         first.close()
-        self.assertEqual(first.pet_bytes(),
-                         pet_line(NAME, "4", today_text(), "5", "5", "5", "0", "10"))
+        self.assertEqual(first.pet_bytes(), pet_line(NAME, "4", today_text()))
 
 
 class DesktopEnds(Case):
-    STORED = (NAME, "4", FRESH_MARKER, "5", "5", "5", "0", "10")
-    SAVED = (NAME, "4", today_text(), "5", "5", "5", "0", "10")
+    STORED = (NAME, "4", FRESH_MARKER)
+    SAVED = (NAME, "4", today_text())
 
     def test_terminating_signals_save_as_closing_once_the_window_is_up(self):
         def idle(program):
@@ -366,7 +362,7 @@ class DesktopEnds(Case):
         def death_box(program):
             program.window(DEATH_TITLE)
 
-        old = (NAME, "19", today_text(-3), "5", "5", "5", "0", "10")
+        old = (NAME, "19", today_text(-3))
         cases = [
             # what, stored, picture removed, how far the program gets, signal, saved
             ("SIGTERM", self.STORED, None, idle, signal.SIGTERM, True),
@@ -418,11 +414,11 @@ class Scaled(Case):
         build = CONFIG["build"]
         if not build:
             self.skipTest("no build folder given: the buttons' twins are there")
-        program = self.program(pet_line(NAME, "2", FRESH_MARKER, "5", "5", "5", "0", "10"))
+        program = self.program(pet_line(NAME, "2", FRESH_MARKER))
         program.start(env=self.scaled()).main_window(NAME)  # waits for an idle pet's twin
         # The 1024 x 768 screen is 512 x 384 at 200 %: the design's left, raised to fit.
         self.assertEqual((*program.origin, *program.size), (2 * 187, 2 * (384 - 281), 564, 562))
-        self.assertEqual(len(program.pet_pictures_shown(["p0.gif", "p1.gif", "p2.gif"])), 1)
+        self.assertEqual(len(program.pet_pictures_shown(IDLE_PICTURES)), 1)
         left, top = harness.BUTTONS["eat"]
         with harness.Image.open(os.path.join(build, "builtin", "imgEat@2x.png")) as twin:
             self.assertTrue(harness.same_pixels(program.shot(left, top, 80, 23),
@@ -437,7 +433,7 @@ class Scaled(Case):
             with open(path, "wb") as f:
                 f.write(b"GIF89a, then nothing")
 
-        stored = pet_line(NAME, "2", FRESH_MARKER, "5", "5", "5", "0", "10")
+        stored = pet_line(NAME, "2", FRESH_MARKER)
         for what, damage in (("missing", os.remove), ("unreadable", break_file)):
             with self.subTest(what):
                 program = self.program(stored)
@@ -692,8 +688,8 @@ class Package(Case):
             ["f0.gif", "f1.gif", "f2.gif", "f3.gif"]), timeout=3)
         first.click_choice(2)
         harness.wait_until("the meal", lambda: first.shows_pet_picture("pfM23.gif"), timeout=3)
-        harness.wait_until("an idle picture", lambda: first.pet_pictures_shown(
-            ["p0.gif", "p1.gif", "p2.gif"]), timeout=3)
+        harness.wait_until("an idle picture", lambda: first.pet_pictures_shown(IDLE_PICTURES),
+                           timeout=3)
 
         # The second user's pet is not held by the first user's open window.
         second = self.program(folder=folder)
@@ -711,8 +707,7 @@ class Package(Case):
         today = today_text()
         self.assertEqual(pet_of(home_a, uids[0]),
                          pet_line(NAME, "0", today, "0", "9", "9", "1", "10"))
-        self.assertEqual(pet_of(home_b, uids[1]),
-                         pet_line(NAME, "0", today, "5", "5", "5", "0", "10"))
+        self.assertEqual(pet_of(home_b, uids[1]), pet_line(NAME, "0", today))
         # The package's own files are left as they came.
         with open(DEFAULT_PET, "rb") as f:
             self.assertEqual(first.pet_bytes(), f.read())

@@ -4,6 +4,7 @@
 #include "changing_record.h"
 #include "core/runtime_error.h"
 #include "pet/pet_file.h"
+#include "support/environment.h"
 
 #include <QDir>
 #include <QProcess>
@@ -32,13 +33,10 @@ private slots:
 };
 
 void KillWhileSavingTest::killedSaverLeavesAWholeRecord() {
-    const quint32 seed = qEnvironmentVariableIsSet("PET_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("PET_SEED"))
-                             : 20261207u;
+    const quint32 seed = seedFromEnvironment();
     qInfo("seed %u", seed);
     QRandomGenerator random(seed);
-    const int kills =
-        qEnvironmentVariableIsSet("PET_KILLS") ? qEnvironmentVariableIntValue("PET_KILLS") : 300;
+    const int kills = envInt("PET_KILLS", 300);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());

@@ -6,18 +6,17 @@
 #include "core/runtime_error.h"
 #include "pet/pet_file.h"
 #include "support/as_user.h"
+#include "support/file_size_limit.h"
 #include "support/pet_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -46,7 +45,7 @@ enum class Surrounding {
     FolderReadOnly
 };
 
-const QString kOld = petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10");
+const QString kOld = petLine("Уголёк", "4", "06.12.2026");
 
 QStringList petFiles(const ProgramFolder& folder) {
     return QDir(folder.pictureFolder()).entryList({"Pets.pets*"}, QDir::Files | QDir::Hidden);
@@ -65,14 +64,8 @@ bool cannotCreateIn(const QString& folder) {
 
 // The record a save of the window must write.
 QByteArray shownRecord(const frmForm& form) {
-    return cp1251(petLine(form.windowTitle(), form.lblaD->text(), "07.12.2026", form.lblSH->text(),
-                          form.lblSD->text(), form.lblSI->text(), form.lblSS->text(),
-                          form.lblSHe->text()));
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return cp1251(recordLine(QStringList{form.windowTitle(), form.lblaD->text(), "07.12.2026"} +
+                             shownNeeds(form)));
 }
 
 // Gives the program folder, G and the pet file to nobody, as a user's own
@@ -103,6 +96,21 @@ QString closeInReadOnlyFolder(PetWindow& pet) {
     }
     ::chmod(g.constData(), 0755);
     return why;
+}
+
+// Puts the folder G, holding the old pet file, on a small file system of its
+// own, which the case then fills or makes read-only (`then`). Empty when done,
+// otherwise why it cannot be done here.
+QString oldPetOnItsOwnFileSystem(PetWindow& pet, const char* then) {
+    if (!privateMounts)
+        return QStringLiteral("no private mount namespace (needs root): a file system cannot be "
+                              "%1 for this test")
+            .arg(then);
+    const QByteArray g = QFile::encodeName(pet.folder.pictureFolder());
+    if (::mount("pettmp", g.constData(), "tmpfs", 0, "size=256k") != 0)
+        return "mounting a tmpfs is not permitted here";
+    pet.folder.writePetFileBytes(cp1251(kOld));
+    return {};
 }
 
 void fillUp(const QString& folder) {
@@ -173,26 +181,16 @@ void SaveFaultsTest::faultIsReportedAndOldFileStaysWhole() {
         QVERIFY(!QDir(g).exists());
         break;
     case Fault::FileSizeLimit: {
-        rlimit saved{};
-        QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = 64;
-        QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        FileSizeLimit limit(64);
+        QVERIFY(limit.set());
         pet.close();
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
         break;
     }
     case Fault::DiskFull: {
-        if (!privateMounts)
-            QSKIP("no private mount namespace (needs root): a small file system cannot be "
-                  "mounted for this test");
         // The old pet on a file system of its own, filled to the last byte.
-        if (::mount("pettmp", gBytes.constData(), "tmpfs", 0, "size=256k") != 0)
-            QSKIP("mounting a tmpfs is not permitted here");
+        if (const QString why = oldPetOnItsOwnFileSystem(pet, "filled"); !why.isEmpty())
+            QSKIP(qPrintable(why));
         mounted = true;
-        pet.folder.writePetFileBytes(cp1251(kOld));
         fillUp(g);
         struct statvfs fs {};
         QVERIFY(::statvfs(gBytes.constData(), &fs) == 0);
@@ -201,13 +199,9 @@ void SaveFaultsTest::faultIsReportedAndOldFileStaysWhole() {
         break;
     }
     case Fault::FileSystemReadOnly:
-        if (!privateMounts)
-            QSKIP("no private mount namespace (needs root): a file system cannot be made "
-                  "read-only for this test");
-        if (::mount("pettmp", gBytes.constData(), "tmpfs", 0, "size=256k") != 0)
-            QSKIP("mounting a tmpfs is not permitted here");
+        if (const QString why = oldPetOnItsOwnFileSystem(pet, "made read-only"); !why.isEmpty())
+            QSKIP(qPrintable(why));
         mounted = true;
-        pet.folder.writePetFileBytes(cp1251(kOld));
         QVERIFY(::mount("pettmp", gBytes.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) ==
                 0);
         pet.close();

@@ -2,12 +2,6 @@
 
 namespace {
 
-const QString kPet = petLine("Уголёк", "4", "00.00.0000", "5", "5", "5", "0", "10");
-
-bool showsPicture(frmForm& form, Image* image, const QString& name) {
-    return image->picture().toImage() == form.loadPicture(name).toImage();
-}
-
 bool needsShown(frmForm& form) {
     for (Label* label : form.panelLabels())
         if (!label->isVisible())
@@ -53,7 +47,7 @@ void ActionMenuTest::buttonOffersItsChoices() {
     QFETCH(int, actionKind);
     QFETCH(QStringList, pictures);
     QFETCH(bool, clockRuns);
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     pet.clickOn(form.findChild<QWidget*>(button));
     QCOMPARE(form.ActionKind, qint16(actionKind));
@@ -73,7 +67,7 @@ void ActionMenuTest::buttonOffersItsChoices() {
 }
 
 void ActionMenuTest::sameButtonTwiceGivesTheSameView() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     pet.clickOn(form.imgDrink);
     form.imgS2->setPicture(QPixmap());
@@ -83,7 +77,7 @@ void ActionMenuTest::sameButtonTwiceGivesTheSameView() {
 }
 
 void ActionMenuTest::eatThenSleepLeavesTheClockStopped() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     pet.clickOn(form.imgEat);
     pet.clickOn(form.imgSleep);
@@ -99,7 +93,7 @@ void ActionMenuTest::eatThenSleepLeavesTheClockStopped() {
 }
 
 void ActionMenuTest::sleepThenEatShowsAllFourAgain() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     pet.clickOn(form.imgSleep);
     pet.clickOn(form.imgEat);
@@ -111,7 +105,7 @@ void ActionMenuTest::sleepThenEatShowsAllFourAgain() {
 }
 
 void ActionMenuTest::dataButtonShowsTheNeedsAndRunsTheClockAt400() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     pet.clickOn(form.imgStatic);
     QVERIFY(needsShown(form));
@@ -127,7 +121,7 @@ void ActionMenuTest::dataButtonShowsTheNeedsAndRunsTheClockAt400() {
 }
 
 void ActionMenuTest::choicePicturesAreNamedForScreenReaders() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     for (Image* button : {form.imgEat, form.imgDrink, form.imgPlay, form.imgTreat}) {
         pet.clickOn(button);

@@ -1,9 +1,5 @@
 #include "support/pet_window.h"
 
-namespace {
-const QString kPet = petLine("Уголёк", "4", "00.00.0000", "5", "5", "5", "0", "10");
-} // namespace
-
 class HoverHintsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -37,7 +33,7 @@ void HoverHintsTest::pointerExplainsTheControl_data() {
 void HoverHintsTest::pointerExplainsTheControl() {
     QFETCH(QPoint, point);
     QFETCH(QString, hint);
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     pet.open();
     pet.moveTo(point);
     QCOMPARE(pet.form->lblSTR->text(), hint);
@@ -57,7 +53,7 @@ void HoverHintsTest::controlsWithoutHintLeaveTheLine_data() {
 void HoverHintsTest::controlsWithoutHintLeaveTheLine() {
     QFETCH(bool, choicesShown);
     QFETCH(QPoint, point);
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     if (choicesShown)
         pet.clickOn(form.imgPlay);
@@ -67,7 +63,7 @@ void HoverHintsTest::controlsWithoutHintLeaveTheLine() {
 }
 
 void HoverHintsTest::answerStaysUntilThePointerMoves() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     form.lblSH->setText("8");
     pet.clickOn(form.imgEat);

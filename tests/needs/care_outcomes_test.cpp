@@ -1,22 +1,5 @@
 #include "support/pet_window.h"
 
-namespace {
-
-QStringList needs(const frmForm& form) {
-    return {form.lblSH->text(), form.lblSD->text(), form.lblSI->text(), form.lblSS->text(),
-            form.lblSHe->text()};
-}
-
-void setNeeds(frmForm& form, const QStringList& values) {
-    Label* labels[] = {form.lblSH, form.lblSD, form.lblSI, form.lblSS, form.lblSHe};
-    for (int i = 0; i < 5; ++i)
-        labels[i]->setText(values[i]);
-}
-
-const QString kPet = petLine("Уголёк", "4", "00.00.0000", "5", "5", "5", "0", "10");
-
-} // namespace
-
 class CareOutcomesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -99,9 +82,9 @@ void CareOutcomesTest::choiceIsRefusedOrChangesTheNeeds() {
     QFETCH(QStringList, before);
     QFETCH(QString, answer);
     QFETCH(QStringList, after);
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
-    setNeeds(form, before);
+    showNeeds(form, before);
     pet.clickOn(form.findChild<QWidget*>(button));
     const bool sleep = button == "imgSleep";
     const bool clockRanBefore = form.tmrM->isTicking();
@@ -111,7 +94,7 @@ void CareOutcomesTest::choiceIsRefusedOrChangesTheNeeds() {
     QCOMPARE(form.ChoiceIndex, qint16(choice));
     QCOMPARE(form.lblSTR->text(), QStringLiteral("Уголёк: ") + answer);
     const bool refused = after.isEmpty();
-    QCOMPARE(needs(form), refused ? before : after);
+    QCOMPARE(shownNeeds(form), refused ? before : after);
     QCOMPARE(form.imgHideBut->isVisible(), !refused);
     QCOMPARE(form.imgHideImg->isVisible(), !refused);
     QCOMPARE(form.tmrMove->interval(), refused ? 0 : sleep ? 500 : 400);
@@ -121,9 +104,9 @@ void CareOutcomesTest::choiceIsRefusedOrChangesTheNeeds() {
 }
 
 void CareOutcomesTest::nextTickBringsResultsBackIntoRange() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
-    setNeeds(form, {"3", "9", "5", "5", "5"});
+    showNeeds(form, {"3", "9", "5", "5", "5"});
     form.imgEat_Click();
     form.imgS_Click(1);
     QCOMPARE(form.lblSD->text(), QStringLiteral("14"));
@@ -132,24 +115,24 @@ void CareOutcomesTest::nextTickBringsResultsBackIntoRange() {
     QVERIFY(!form.tmrMove->isTicking());
     QCOMPARE(form.lblSD->text(), QStringLiteral("14"));
     form.tmrM->tickNow();
-    QCOMPARE(needs(form), (QStringList{"0", "10", "8", "5", "6"}));
+    QCOMPARE(shownNeeds(form), (QStringList{"0", "10", "8", "5", "6"}));
 }
 
 void CareOutcomesTest::secondChoiceBeforeTheClockIsRefused() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
-    setNeeds(form, {"7", "5", "5", "5", "5"});
+    showNeeds(form, {"7", "5", "5", "5", "5"});
     pet.clickOn(form.imgEat);
     pet.clickOn(form.imgS0);
     QCOMPARE(form.lblSH->text(), QStringLiteral("2"));
     pet.clickOn(form.imgS2);
     QCOMPARE(form.lblSTR->text(), QStringLiteral("Уголёк: Я не хочу есть!"));
-    QCOMPARE(needs(form), (QStringList{"2", "8", "7", "5", "5"}));
+    QCOMPARE(shownNeeds(form), (QStringList{"2", "8", "7", "5", "5"}));
     QCOMPARE(form.ChoiceIndex, qint16(2));
 }
 
 void CareOutcomesTest::answerUsesTheTitleAtTheClick() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     form.lblSH->setText("8");
     pet.clickOn(form.imgEat);
@@ -159,7 +142,7 @@ void CareOutcomesTest::answerUsesTheTitleAtTheClick() {
 }
 
 void CareOutcomesTest::sleepHasOnlyItsFirstChoice() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     form.lblSS->setText("8");
     pet.clickOn(form.imgSleep);

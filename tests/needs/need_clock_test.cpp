@@ -1,15 +1,5 @@
 #include "support/pet_window.h"
 
-namespace {
-
-const QString kPet = petLine("Уголёк", "4", "00.00.0000", "5", "5", "5", "0", "10");
-
-bool shows(frmForm& form, const char* picture) {
-    return form.picMain->picture().toImage() == form.loadPicture(picture).toImage();
-}
-
-} // namespace
-
 class NeedClockTest : public QObject {
     Q_OBJECT
 private slots:
@@ -25,26 +15,19 @@ private slots:
 void NeedClockTest::tickBoundsEveryNeed_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("11") << "11"
-                        << "10";
-    QTest::newRow("10 stays") << "10"
-                              << "10";
-    QTest::newRow("-3") << "-3"
-                        << "0";
-    QTest::newRow("0 stays") << "0"
-                             << "0";
-    QTest::newRow("in range keeps its text") << " 7"
-                                             << " 7";
-    QTest::newRow("far above") << "32000"
-                               << "10";
-    QTest::newRow("fraction above") << "10,5"
-                                    << "10";
+    QTest::newRow("11") << QStringLiteral("11") << QStringLiteral("10");
+    QTest::newRow("10 stays") << QStringLiteral("10") << QStringLiteral("10");
+    QTest::newRow("-3") << QStringLiteral("-3") << QStringLiteral("0");
+    QTest::newRow("0 stays") << QStringLiteral("0") << QStringLiteral("0");
+    QTest::newRow("in range keeps its text") << QStringLiteral(" 7") << QStringLiteral(" 7");
+    QTest::newRow("far above") << QStringLiteral("32000") << QStringLiteral("10");
+    QTest::newRow("fraction above") << QStringLiteral("10,5") << QStringLiteral("10");
 }
 
 void NeedClockTest::tickBoundsEveryNeed() {
     QFETCH(QString, before);
     QFETCH(QString, after);
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     for (Need need : kNeedOrder)
         form.needLabel(need)->setText(before);
@@ -55,30 +38,30 @@ void NeedClockTest::tickBoundsEveryNeed() {
 }
 
 void NeedClockTest::idlePicturesCycle() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
-    QVERIFY(shows(form, "p0.gif"));
+    QVERIFY(petShows(form, "p0.gif"));
     for (const char* next : {"p1.gif", "p2.gif", "p0.gif", "p1.gif"}) {
         form.tmrM->tickNow();
-        QVERIFY2(shows(form, next), next);
+        QVERIFY2(petShows(form, next), next);
     }
 }
 
 void NeedClockTest::stoppedClockContinuesItsCycle() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     form.tmrM->tickNow();
     form.tmrM->tickNow();
-    QVERIFY(shows(form, "p2.gif"));
+    QVERIFY(petShows(form, "p2.gif"));
     pet.clickOn(form.imgEat);
     QVERIFY(!form.tmrM->isTicking());
     pet.clickOn(form.imgStatic);
     form.tmrM->tickNow();
-    QVERIFY(shows(form, "p0.gif"));
+    QVERIFY(petShows(form, "p0.gif"));
 }
 
 void NeedClockTest::clockTicksOnItsOwn() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     form.lblSH->setText("12");
     QTRY_COMPARE_WITH_TIMEOUT(form.lblSH->text(), QStringLiteral("10"), 1500);
@@ -89,18 +72,17 @@ void NeedClockTest::failureEndsTheProgramWithoutSaving_data() {
     QTest::addColumn<QString>("missingPicture");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("reportHas");
-    QTest::newRow("missing p1.gif") << "p1.gif"
-                                    << "5"
-                                    << "p1.gif";
-    QTest::newRow("a need that is no number") << QString() << "голоден"
-                                              << "голоден";
+    QTest::newRow("missing p1.gif")
+        << QStringLiteral("p1.gif") << QStringLiteral("5") << QStringLiteral("p1.gif");
+    QTest::newRow("a need that is no number")
+        << QString() << QStringLiteral("голоден") << QStringLiteral("голоден");
 }
 
 void NeedClockTest::failureEndsTheProgramWithoutSaving() {
     QFETCH(QString, missingPicture);
     QFETCH(QString, caption);
     QFETCH(QString, reportHas);
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     if (!missingPicture.isEmpty())
         pet.folder.removePicture(missingPicture);

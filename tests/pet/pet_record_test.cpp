@@ -1,20 +1,13 @@
 #include "core/runtime_error.h"
 #include "pet/pet_record.h"
+#include "support/pet_line.h"
+#include "support/record_fields.h"
 
 #include <QBuffer>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTest>
 
 namespace {
-
-QByteArray cp1251(const QString& text) {
-    return QStringEncoder("windows-1251").encode(text);
-}
-
-QStringList fields(const PetRecord& r) {
-    return {r.PetName, r.AgeDays, r.SavedOn, r.Hunger, r.Thirst, r.Mood, r.Sleepiness, r.Health};
-}
 
 // Counts what the reader takes from the device, to see that it stops early.
 class CountingBuffer : public QBuffer {
@@ -52,7 +45,8 @@ private slots:
 void PetRecordTest::readsItems_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("expected");
-    const QStringList fresh = {"Pet", "0", "00.00.0000", "5", "5", "5", "0", "10"};
+    const QStringList fresh = QStringList{"Pet", "0", "00.00.0000"} + kFreshNeeds;
+    const auto named = [&](const QString& name) { return QStringList{name} + fresh.mid(1); };
     QTest::newRow("one line, CR LF")
         << QByteArray("\"Pet\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\"10\"\r\n") << fresh;
     QTest::newRow("no line end")
@@ -78,12 +72,11 @@ void PetRecordTest::readsItems_data() {
         << QByteArray("  \"Pet\", \"0\",\t\"00.00.0000\",  5,5,5,0,10") << fresh;
     QTest::newRow("comma inside quotes")
         << QByteArray("\"Pet, the cat\",\"0\",\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\"10\"")
-        << QStringList{"Pet, the cat", "0", "00.00.0000", "5", "5", "5", "0", "10"};
+        << named("Pet, the cat");
     QTest::newRow("text after closing quote skipped")
         << QByteArray("\"Pet\"xyz,\"0\"  ,\"00.00.0000\",\"5\",\"5\",\"5\",\"0\",\"10\"") << fresh;
     QTest::newRow("quoted line end kept")
-        << QByteArray("\"Two\r\nlines\",0,00.00.0000,5,5,5,0,10")
-        << QStringList{"Two\r\nlines", "0", "00.00.0000", "5", "5", "5", "0", "10"};
+        << QByteArray("\"Two\r\nlines\",0,00.00.0000,5,5,5,0,10") << named("Two\r\nlines");
     QTest::newRow("empty item between commas")
         << QByteArray("\"\",,00.00.0000,5,5,5,0,10")
         << QStringList{"", "", "00.00.0000", "5", "5", "5", "0", "10"};
@@ -91,17 +84,15 @@ void PetRecordTest::readsItems_data() {
         << QByteArray("\"Pet\",\"4\",\"06.12.2026\",\"-2\",\"13\",\"-10\",\"11\",\"-1\"\r\n")
         << QStringList{"Pet", "4", "06.12.2026", "-2", "13", "-10", "11", "-1"};
     QTest::newRow("Windows-1251 name")
-        << (cp1251("\"Уголёк\"") + "," + "0,00.00.0000,5,5,5,0,10")
-        << QStringList{"Уголёк", "0", "00.00.0000", "5", "5", "5", "0", "10"};
+        << (cp1251("\"Уголёк\"") + "," + "0,00.00.0000,5,5,5,0,10") << named("Уголёк");
     QTest::newRow("unclosed quote at the end")
-        << QByteArray("Pet,0,00.00.0000,5,5,5,0,\"10")
-        << QStringList{"Pet", "0", "00.00.0000", "5", "5", "5", "0", "10"};
+        << QByteArray("Pet,0,00.00.0000,5,5,5,0,\"10") << fresh;
 }
 
 void PetRecordTest::readsItems() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, expected);
-    QCOMPARE(fields(parsePetRecord(bytes)), expected);
+    QCOMPARE(recordFields(parsePetRecord(bytes)), expected);
 }
 
 void PetRecordTest::failsBeforeTheEighthItem_data() {

@@ -1,31 +1,10 @@
 #include "core/runtime_error.h"
 #include "pet/pet_file.h"
+#include "support/file_size_limit.h"
 #include "support/pet_window.h"
 
 #include <QDir>
 #include <QFile>
-#include <csignal>
-#include <sys/resource.h>
-
-namespace {
-
-// Lets the process write at most `bytes` bytes into any one file while it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
-};
-
-} // namespace
 
 class SavingTest : public QObject {
     Q_OBJECT
@@ -45,17 +24,17 @@ private slots:
 };
 
 void SavingTest::closingWritesWhatTheWindowShows() {
-    PetWindow pet(petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10"));
+    PetWindow pet(petLine("Уголёк", "4", "06.12.2026"));
     frmForm& form = pet.open();
     form.lblSH->setText("-2");
     form.lblSD->setText("14");
     pet.close();
     QCOMPARE(pet.folder.petFileBytes(),
-             cp1251(petLine("Уголёк", "5", "07.12.2026", "-2", "14", "3", "3", "8")));
+             cp1251(petLine("Уголёк", "5", "07.12.2026", {"-2", "14", "3", "3", "8"})));
 }
 
 void SavingTest::freshPetGetsTodaysDate() {
-    PetWindow pet(petLine("Pet", "0", "00.00.0000", "5", "5", "5", "0", "10"));
+    PetWindow pet(petLine("Pet", "0", "00.00.0000"));
     pet.open();
     pet.close();
     QCOMPARE(pet.folder.petFileBytes(),
@@ -63,21 +42,19 @@ void SavingTest::freshPetGetsTodaysDate() {
 }
 
 void SavingTest::runPastMidnightAddsNoAge() {
-    PetWindow pet(petLine("Pet", "4", "07.12.2026", "5", "5", "5", "0", "10"), QDate(2026, 12, 7));
+    PetWindow pet(petLine("Pet", "4", "07.12.2026"), QDate(2026, 12, 7));
     pet.open();
     pet.services.setToday(QDate(2026, 12, 8));
     pet.close();
-    QCOMPARE(pet.folder.petFileBytes(),
-             cp1251(petLine("Pet", "4", "08.12.2026", "5", "5", "5", "0", "10")));
+    QCOMPARE(pet.folder.petFileBytes(), cp1251(petLine("Pet", "4", "08.12.2026")));
 }
 
 void SavingTest::longerOldFileLeavesNoTail() {
-    PetWindow pet(petLine("Pet", "0", "00.00.0000", "5", "5", "5", "0", "10") +
-                  QString(500, QLatin1Char('x')) + "\r\nmore lines\r\n");
+    PetWindow pet(petLine("Pet", "0", "00.00.0000") + QString(500, QLatin1Char('x')) +
+                  "\r\nmore lines\r\n");
     pet.open();
     pet.close();
-    QCOMPARE(pet.folder.petFileBytes(),
-             cp1251(petLine("Pet", "0", "07.12.2026", "5", "5", "5", "0", "10")));
+    QCOMPARE(pet.folder.petFileBytes(), cp1251(petLine("Pet", "0", "07.12.2026")));
 }
 
 void SavingTest::missingPetFileIsCreatedAsPet() {
@@ -86,27 +63,25 @@ void SavingTest::missingPetFileIsCreatedAsPet() {
     QCOMPARE(pet.services.boxes().size(), 1);
     pet.close();
     QCOMPARE(pet.folder.petFileBytes(),
-             cp1251(petLine("Pet", "0", "07.12.2026", "0", "0", "0", "0", "0")));
-    QVERIFY(!QFile::exists(pet.folder.petFilePath() + ".bak"));
+             cp1251(petLine("Pet", "0", "07.12.2026", {"0", "0", "0", "0", "0"})));
+    QVERIFY(!QFile::exists(pet.folder.backupPath()));
 }
 
 // A healthy pet must survive a start that failed for another reason.
 void SavingTest::damagedFileIsKeptBeforeItIsReplaced() {
-    const QString healthy = petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10");
+    const QString healthy = petLine("Уголёк", "4", "06.12.2026");
     PetWindow pet(healthy);
     pet.folder.removePicture("Bg.gif");
     pet.open();
     QCOMPARE(pet.services.boxes().size(), 1);
     pet.close();
-    QFile backup(pet.folder.petFilePath() + ".bak");
-    QVERIFY(backup.open(QIODevice::ReadOnly));
-    QCOMPARE(backup.readAll(), cp1251(healthy));
+    QCOMPARE(fileBytes(pet.folder.backupPath()), cp1251(healthy));
     QCOMPARE(pet.folder.petFileBytes(),
-             cp1251(petLine("Pet", "0", "07.12.2026", "0", "0", "0", "0", "0")));
+             cp1251(petLine("Pet", "0", "07.12.2026", {"0", "0", "0", "0", "0"})));
 }
 
 void SavingTest::secondFailedStartKeepsTheFirstBackup() {
-    const QString healthy = petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10");
+    const QString healthy = petLine("Уголёк", "4", "06.12.2026");
     PetWindow pet(healthy);
     pet.folder.removePicture("Bg.gif");
     for (int run = 0; run < 2; ++run) {
@@ -115,9 +90,7 @@ void SavingTest::secondFailedStartKeepsTheFirstBackup() {
         form.load();
         form.close();
     }
-    QFile backup(pet.folder.petFilePath() + ".bak");
-    QVERIFY(backup.open(QIODevice::ReadOnly));
-    QCOMPARE(backup.readAll(), cp1251(healthy));
+    QCOMPARE(fileBytes(pet.folder.backupPath()), cp1251(healthy));
 }
 
 void SavingTest::onlyAPetSizedFileIsBackedUp_data() {
@@ -135,16 +108,13 @@ void SavingTest::onlyAPetSizedFileIsBackedUp() {
     pet.folder.writePetFileBytes(damaged);
     pet.open();
     QCOMPARE(pet.services.boxes().size(), 1);
-    QFile backup(pet.folder.petFilePath() + ".bak");
-    QCOMPARE(backup.exists(), backedUp);
-    if (backedUp) {
-        QVERIFY(backup.open(QIODevice::ReadOnly));
-        QCOMPARE(backup.readAll(), damaged);
-    }
+    QCOMPARE(QFile::exists(pet.folder.backupPath()), backedUp);
+    if (backedUp)
+        QCOMPARE(fileBytes(pet.folder.backupPath()), damaged);
 }
 
 void SavingTest::failedWriteLeavesTheOldFileWhole() {
-    const QString old = petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10");
+    const QString old = petLine("Уголёк", "4", "06.12.2026");
     PetWindow pet(old);
     frmForm& form = pet.open();
     form.setWindowTitle(QString(200, QChar(0x0416)));
@@ -161,7 +131,7 @@ void SavingTest::failedWriteLeavesTheOldFileWhole() {
 }
 
 void SavingTest::writeProtectedFileIsNotReplaced() {
-    const QString old = petLine("Уголёк", "4", "06.12.2026", "5", "5", "5", "0", "10");
+    const QString old = petLine("Уголёк", "4", "06.12.2026");
     PetWindow pet(old);
     pet.open();
     QFile::setPermissions(pet.folder.petFilePath(), QFile::ReadOwner | QFile::ReadGroup);
@@ -172,7 +142,7 @@ void SavingTest::writeProtectedFileIsNotReplaced() {
 }
 
 void SavingTest::missingFolderIsReportedAndNotCreated() {
-    PetWindow pet(petLine("Pet", "0", "00.00.0000", "5", "5", "5", "0", "10"));
+    PetWindow pet(petLine("Pet", "0", "00.00.0000"));
     pet.open();
     QDir(pet.folder.pictureFolder()).removeRecursively();
     pet.close();

@@ -16,11 +16,6 @@ QString savedDaysAgo(int days) {
     return kToday.addDays(-days).toString(QStringLiteral("dd.MM.yyyy"));
 }
 
-QStringList shownNeeds(const frmForm& form) {
-    return {form.lblSH->text(), form.lblSD->text(), form.lblSI->text(), form.lblSS->text(),
-            form.lblSHe->text()};
-}
-
 const QString kOldAgeText = QStringLiteral(
     "Мне очень жаль, но Ваш питомец умер из-за старости :-((((((. Хотите завести нового?");
 const QString kNeglectText =
@@ -59,25 +54,23 @@ void StartupTest::showsThePetAgedByTheDaysAway_data() {
     QTest::addColumn<QString>("age");
     QTest::addColumn<QStringList>("needs");
     QTest::newRow("fresh pet shown as stored, even at 25 days")
-        << petLine("Мурка", "25", "00.00.0000", "5", "5", "5", "0", "10") << "25"
-        << QStringList{"5", "5", "5", "0", "10"};
+        << petLine("Мурка", "25", "00.00.0000") << "25" << kFreshNeeds;
     QTest::newRow("fresh pet with needs out of range, unchecked")
-        << petLine("Мурка", "3", "00.00.0000", "12", "12", "-1", "12", "-1") << "3"
+        << petLine("Мурка", "3", "00.00.0000", {"12", "12", "-1", "12", "-1"}) << "3"
         << QStringList{"12", "12", "-1", "12", "-1"};
     QTest::newRow("saved today: needs as stored")
-        << petLine("Мурка", "4", savedDaysAgo(0), "6", "3", "8", "2", "9") << "4"
+        << petLine("Мурка", "4", savedDaysAgo(0), {"6", "3", "8", "2", "9"}) << "4"
         << QStringList{"6", "3", "8", "2", "9"};
     QTest::newRow("clock set back three days: age drops, needs stay")
-        << petLine("Мурка", "10", savedDaysAgo(-3), "6", "3", "8", "2", "9") << "7"
+        << petLine("Мурка", "10", savedDaysAgo(-3), {"6", "3", "8", "2", "9"}) << "7"
         << QStringList{"6", "3", "8", "2", "9"};
     QTest::newRow("one day away: 5 5 5 0 10 becomes 7 8 3 3 8")
-        << petLine("Мурка", "2", savedDaysAgo(1), "5", "5", "5", "0", "10") << "3"
-        << QStringList{"7", "8", "3", "3", "8"};
+        << petLine("Мурка", "2", savedDaysAgo(1)) << "3" << QStringList{"7", "8", "3", "3", "8"};
     QTest::newRow("18 saved one day ago lives at 19")
-        << petLine("Мурка", "18", savedDaysAgo(1), "1", "1", "9", "0", "10") << "19"
+        << petLine("Мурка", "18", savedDaysAgo(1), {"1", "1", "9", "0", "10"}) << "19"
         << QStringList{"3", "4", "7", "3", "8"};
     QTest::newRow("hunger 10 and health 0 but thirst 9: lives")
-        << petLine("Мурка", "5", savedDaysAgo(0), "10", "9", "0", "10", "0") << "5"
+        << petLine("Мурка", "5", savedDaysAgo(0), {"10", "9", "0", "10", "0"}) << "5"
         << QStringList{"10", "9", "0", "10", "0"};
 }
 
@@ -100,13 +93,13 @@ void StartupTest::announcesDeath_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("text");
     QTest::newRow("18 saved two days ago: old age at 20")
-        << petLine("Мурка", "18", savedDaysAgo(2), "5", "5", "5", "0", "10") << kOldAgeText;
+        << petLine("Мурка", "18", savedDaysAgo(2)) << kOldAgeText;
     QTest::newRow("hunger 8, thirst 7, health 2, one day: 10, 10, 0")
-        << petLine("Мурка", "3", savedDaysAgo(1), "8", "7", "5", "0", "2") << kNeglectText;
+        << petLine("Мурка", "3", savedDaysAgo(1), {"8", "7", "5", "0", "2"}) << kNeglectText;
     QTest::newRow("parched, miserable and exhausted on the day of the save")
-        << petLine("Мурка", "3", savedDaysAgo(0), "0", "10", "0", "10", "10") << kNeglectText;
+        << petLine("Мурка", "3", savedDaysAgo(0), {"0", "10", "0", "10", "10"}) << kNeglectText;
     QTest::newRow("old and neglected: only old age is told")
-        << petLine("Мурка", "30", savedDaysAgo(5), "10", "10", "0", "10", "0") << kOldAgeText;
+        << petLine("Мурка", "30", savedDaysAgo(5), {"10", "10", "0", "10", "0"}) << kOldAgeText;
 }
 
 // No: the program ends at once, nothing is saved, the next start tells the same.
@@ -127,31 +120,28 @@ void StartupTest::announcesDeath() {
 }
 
 void StartupTest::yesAfterOldAgeStartsAFreshPet() {
-    PetWindow pet(petLine("Мурка", "19", savedDaysAgo(1), "2", "3", "4", "5", "6"), kToday);
+    PetWindow pet(petLine("Мурка", "19", savedDaysAgo(1), {"2", "3", "4", "5", "6"}), kToday);
     pet.services.answerYesNo({kAnswerYes});
     frmForm& form = pet.open();
     QVERIFY(!pet.services.ended());
     QCOMPARE(form.windowTitle(), QStringLiteral("Мурка"));
     QCOMPARE(form.lblaD->text(), QStringLiteral("0"));
-    QCOMPARE(shownNeeds(form), (QStringList{"5", "5", "5", "0", "10"}));
-    QCOMPARE(pet.folder.petFileBytes(),
-             cp1251(petLine("Мурка", "0", "00.00.0000", "5", "5", "5", "0", "10")));
+    QCOMPARE(shownNeeds(form), kFreshNeeds);
+    QCOMPARE(pet.folder.petFileBytes(), cp1251(petLine("Мурка", "0", "00.00.0000")));
 }
 
 void StartupTest::yesAfterNeglectStartsAFreshPet() {
-    PetWindow pet(petLine("Мурка", "3", savedDaysAgo(1), "8", "7", "5", "0", "2"), kToday);
+    PetWindow pet(petLine("Мурка", "3", savedDaysAgo(1), {"8", "7", "5", "0", "2"}), kToday);
     pet.services.answerYesNo({kAnswerYes});
     frmForm& form = pet.open();
     QCOMPARE(pet.services.boxes().size(), 1);
     QCOMPARE(form.windowTitle(), QStringLiteral("Мурка"));
     QCOMPARE(form.lblaD->text(), QStringLiteral("0"));
-    QCOMPARE(shownNeeds(form), (QStringList{"5", "5", "5", "0", "10"}));
-    QCOMPARE(pet.folder.petFileBytes(),
-             cp1251(petLine("Мурка", "0", "00.00.0000", "5", "5", "5", "0", "10")));
+    QCOMPARE(shownNeeds(form), kFreshNeeds);
+    QCOMPARE(pet.folder.petFileBytes(), cp1251(petLine("Мурка", "0", "00.00.0000")));
     // Closing saves the new pet with today's date in place of the marker.
     form.close();
-    QCOMPARE(pet.folder.petFileBytes(),
-             cp1251(petLine("Мурка", "0", "07.12.2026", "5", "5", "5", "0", "10")));
+    QCOMPARE(pet.folder.petFileBytes(), cp1251(petLine("Мурка", "0", "07.12.2026")));
 }
 
 void StartupTest::reportsWhatItCannotRead_data() {
@@ -161,50 +151,28 @@ void StartupTest::reportsWhatItCannotRead_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("age");
     QTest::addColumn<QString>("hunger");
-    const QString healthy = petLine("Мурка", "4", savedDaysAgo(1), "5", "5", "5", "0", "10");
-    QTest::newRow("missing pet file") << QString() << QString() << "Pets.pets"
-                                      << "Pet"
-                                      << "0"
-                                      << "0";
-    QTest::newRow("seven items")
-        << QStringLiteral("\"Мурка\",\"4\",\"06.12.2026\",\"5\",\"5\",\"5\",\"0\"\r\n") << QString()
-        << "кончился раньше времени"
-        << "Pet"
-        << "0"
-        << "0";
-    QTest::newRow("missing background: the file is not read") << healthy << "Bg.gif"
-                                                              << "Bg.gif"
-                                                              << "Pet"
-                                                              << "0"
-                                                              << "0";
-    QTest::newRow("missing panel picture") << healthy << "BgUP.gif"
-                                           << "BgUP.gif"
-                                           << "Pet"
-                                           << "0"
-                                           << "0";
-    QTest::newRow("missing idle picture") << healthy << "p0.gif"
-                                          << "p0.gif"
-                                          << "Pet"
-                                          << "0"
-                                          << "0";
-    QTest::newRow("saved on no date: the name is already shown")
-        << petLine("Мурка", "4", "вчера", "5", "5", "5", "0", "10") << QString()
-        << "не является датой"
-        << "Мурка"
-        << "0"
-        << "0";
-    QTest::newRow("age no number")
-        << petLine("Мурка", "много", savedDaysAgo(1), "5", "5", "5", "0", "10") << QString()
-        << "не является числом"
-        << "Мурка"
-        << "0"
-        << "0";
-    QTest::newRow("a need no number: the age and the stored texts are shown")
-        << petLine("Мурка", "4", savedDaysAgo(1), "сыт", "5", "5", "0", "10") << QString()
-        << "не является числом"
-        << "Мурка"
-        << "5"
-        << "сыт";
+    // What the window shows after the report: its title, the age and the hunger.
+    const auto row = [](const char* name, const QString& file, const char* missingPicture,
+                        const char* reportHas, const QStringList& shown) {
+        QTest::newRow(name) << file << QString::fromUtf8(missingPicture)
+                            << QString::fromUtf8(reportHas) << shown[0] << shown[1] << shown[2];
+    };
+    const QString healthy = petLine("Мурка", "4", savedDaysAgo(1));
+    const QStringList unread = {"Pet", "0", "0"};
+    const QStringList nameOnly = {"Мурка", "0", "0"};
+    row("missing pet file", QString(), "", "Pets.pets", unread);
+    row("seven items", QStringLiteral("\"Мурка\",\"4\",\"06.12.2026\",\"5\",\"5\",\"5\",\"0\"\r\n"),
+        "", "кончился раньше времени", unread);
+    row("missing background: the file is not read", healthy, "Bg.gif", "Bg.gif", unread);
+    row("missing panel picture", healthy, "BgUP.gif", "BgUP.gif", unread);
+    row("missing idle picture", healthy, "p0.gif", "p0.gif", unread);
+    row("saved on no date: the name is already shown", petLine("Мурка", "4", "вчера"), "",
+        "не является датой", nameOnly);
+    row("age no number", petLine("Мурка", "много", savedDaysAgo(1)), "", "не является числом",
+        nameOnly);
+    row("a need no number: the age and the stored texts are shown",
+        petLine("Мурка", "4", savedDaysAgo(1), {"сыт", "5", "5", "0", "10"}), "",
+        "не является числом", {"Мурка", "5", "сыт"});
 }
 
 void StartupTest::reportsWhatItCannotRead() {
@@ -255,7 +223,7 @@ void StartupTest::reportsAnOddFileAtOnceInRussian_data() {
 void StartupTest::reportsAnOddFileAtOnceInRussian() {
     QFETCH(OddFile, odd);
     QFETCH(QString, words);
-    PetWindow pet(petLine("Мурка", "4", savedDaysAgo(1), "5", "5", "5", "0", "10"), kToday);
+    PetWindow pet(petLine("Мурка", "4", savedDaysAgo(1)), kToday);
     const QString petFile = pet.folder.petFilePath();
     const QByteArray petFileBytes = QFile::encodeName(petFile);
     const QString background = QDir(pet.folder.pictureFolder()).filePath("Bg.gif");
@@ -308,14 +276,14 @@ void StartupTest::reportsAnOddFileAtOnceInRussian() {
     QVERIFY(pet.form->isVisible());
     // A pet file that could not be read is not copied.
     if (!picture)
-        QVERIFY(!QFileInfo::exists(petFile + ".bak"));
+        QVERIFY(!QFileInfo::exists(pet.folder.backupPath()));
 }
 
 // Started from anywhere, with the folder given with or without its separator.
 void StartupTest::takesEverythingFromTheProgramFolder() {
     for (const bool trailing : {false, true}) {
         ProgramFolder folder;
-        folder.writePetFile(petLine("Мурка", "4", "00.00.0000", "5", "5", "5", "0", "10"));
+        folder.writePetFile(petLine("Мурка", "4", "00.00.0000"));
         ScriptedServices services(folder.path() + (trailing ? "/" : ""), kToday);
         frmForm form(services);
         form.load();

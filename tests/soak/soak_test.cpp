@@ -3,16 +3,13 @@
 // days away. After every step the window's invariants are checked.
 #include "pet/pet_record.h"
 #include "pet/saved_on.h"
+#include "support/environment.h"
 #include "support/pet_window.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
 namespace {
-
-int envInt(const char* name, int fallback) {
-    return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback;
-}
 
 // What a start-up shows: the title, the age and the five needs.
 struct Shown {
@@ -27,8 +24,7 @@ QString describe(const Shown& s) {
 }
 
 Shown shownBy(const frmForm& f) {
-    return {f.windowTitle(), f.lblaD->text(),
-            {f.lblSH->text(), f.lblSD->text(), f.lblSI->text(), f.lblSS->text(), f.lblSHe->text()}};
+    return {f.windowTitle(), f.lblaD->text(), shownNeeds(f)};
 }
 
 // The pet as a restart after `days` away must show it, from the record the
@@ -47,7 +43,7 @@ Shown expectedAfter(const PetRecord& saved, int days, bool& dies) {
     dies = age >= 20 || (n[0] >= 10 && n[1] >= 10 && n[4] <= 0) ||
            (n[1] >= 10 && n[2] <= 0 && n[3] >= 10);
     if (dies)
-        return {saved.PetName, "0", {"5", "5", "5", "0", "10"}};
+        return {saved.PetName, "0", kFreshNeeds};
     QStringList texts;
     for (int v : n)
         texts << QString::number(v);
@@ -72,7 +68,7 @@ private:
 void SoakTest::attach(frmForm& form) {
     connect(form.tmrM, &FormTimer::tick, this, [this, &form] {
         ++clockTicks_;
-        for (Label* label : {form.lblSH, form.lblSD, form.lblSI, form.lblSS, form.lblSHe}) {
+        for (const Label* label : needLabels(form)) {
             bool whole = false;
             const int v = label->text().toInt(&whole);
             if (!whole || v < 0 || v > 10)
@@ -83,14 +79,14 @@ void SoakTest::attach(frmForm& form) {
 }
 
 void SoakTest::randomUserBreaksNothing() {
-    const quint32 seed = quint32(envInt("PET_SEED", 20261207));
+    const quint32 seed = seedFromEnvironment();
     const int seconds = qMin(envInt("PET_SOAK_SECONDS", 30), 60);
     const int maxSteps = envInt("PET_SOAK_STEPS", 40000);
     qInfo("seed %u, at most %d s or %d steps", seed, seconds, maxSteps);
     QRandomGenerator random(seed);
 
     QDate today(2026, 12, 7);
-    PetWindow pet(petLine("Уголёк", "3", "07.12.2026", "5", "5", "5", "0", "10"), today);
+    PetWindow pet(petLine("Уголёк", "3", "07.12.2026"), today);
     attach(pet.open());
     int queuedYes = 0;
     int yesNoBoxes = 0;
@@ -104,9 +100,9 @@ void SoakTest::randomUserBreaksNothing() {
         const std::array<QWidget*, 6> buttons = {form.imgEat,   form.imgDrink, form.imgPlay,
                                                  form.imgSleep, form.imgTreat, form.imgStatic};
         const std::array<QWidget*, 4> choices = {form.imgS0, form.imgS1, form.imgS2, form.imgS3};
-        const std::array<QWidget*, 9> hoverable = {form.imgEat, form.imgSleep, form.imgStatic,
-                                                   form.lblSH,  form.lblSHe,   form.lblaD,
-                                                   form.lbllAge, form.picMain, form.lblSTR};
+        const std::array<QWidget*, 9> hoverable = {form.imgEat,  form.imgSleep, form.imgStatic,
+                                                   form.lblSH,   form.lblSHe,   form.lblaD,
+                                                   form.lbllAge, form.picMain,  form.lblSTR};
         QString action;
         const int roll = int(random.bounded(100));
         if (roll < 24) {
@@ -159,7 +155,8 @@ void SoakTest::randomUserBreaksNothing() {
             deaths += newBoxes;
             QVERIFY2(shownBy(*pet.form) == expected,
                      qPrintable(QStringLiteral("restart %1 after %2 days: shows %3, expected %4")
-                                    .arg(restarts).arg(days)
+                                    .arg(restarts)
+                                    .arg(days)
                                     .arg(describe(shownBy(*pet.form)), describe(expected))));
             if (dies)
                 QCOMPARE(pet.folder.petFileBytes(), petRecordBytes(freshPetRecord(saved.PetName)));
@@ -167,19 +164,25 @@ void SoakTest::randomUserBreaksNothing() {
         }
 
         frmForm& now = *pet.form;
-        QVERIFY2(violations_.isEmpty(), qPrintable(QStringLiteral("step %1 (%2): %3")
-                                                       .arg(step).arg(action, violations_.join("; "))));
-        QVERIFY2(!pet.services.ended(), qPrintable(QStringLiteral("step %1 ended the program").arg(step)));
+        QVERIFY2(
+            violations_.isEmpty(),
+            qPrintable(
+                QStringLiteral("step %1 (%2): %3").arg(step).arg(action, violations_.join("; "))));
+        QVERIFY2(!pet.services.ended(),
+                 qPrintable(QStringLiteral("step %1 ended the program").arg(step)));
         QCOMPARE(pet.services.unexpectedBoxes(), 0);
         for (const ScriptedServices::Box& box : pet.services.boxes())
             QVERIFY2(box.style == kStyleExclamationYesNo, qPrintable(box.text));
         if (!now.tmrMove->isTicking()) {
             QVERIFY2(now.FrameCounter == 0,
                      qPrintable(QStringLiteral("step %1 (%2): no run, FrameCounter %3")
-                                    .arg(step).arg(action).arg(now.FrameCounter)));
+                                    .arg(step)
+                                    .arg(action)
+                                    .arg(now.FrameCounter)));
             QVERIFY2(now.imgHideBut->isHidden() && now.imgHideImg->isHidden(),
                      qPrintable(QStringLiteral("step %1 (%2): covers shown without a run")
-                                    .arg(step).arg(action)));
+                                    .arg(step)
+                                    .arg(action)));
         }
     }
     qInfo("%d steps in %lld ms: %d clicks, %d hovers, %d need-clock ticks, %d frame ticks, "

@@ -4,8 +4,39 @@
 #include "scripted_services.h"
 #include "window/frm_form.h"
 
+#include <QStringList>
 #include <QTest>
+#include <array>
 #include <memory>
+
+// The five need values in the window's order: hunger, thirst, mood,
+// sleepiness, health.
+inline std::array<Label*, 5> needLabels(const frmForm& form) {
+    return {form.lblSH, form.lblSD, form.lblSI, form.lblSS, form.lblSHe};
+}
+
+inline QStringList shownNeeds(const frmForm& form) {
+    QStringList texts;
+    for (const Label* label : needLabels(form))
+        texts << label->text();
+    return texts;
+}
+
+inline void showNeeds(frmForm& form, const QStringList& texts) {
+    const auto labels = needLabels(form);
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i]->setText(texts[qsizetype(i)]);
+}
+
+// Whether an image of the window shows the named picture of the folder G.
+inline bool showsPicture(const frmForm& form, const PictureControl* image, const QString& name) {
+    return image->picture().toImage() == form.loadPicture(name).toImage();
+}
+
+// The same for the pet picture box.
+inline bool petShows(const frmForm& form, const QString& name) {
+    return showsPicture(form, form.picMain, name);
+}
 
 // The real window over a fresh program folder, loaded and on the offscreen
 // screen, driven by real mouse events sent to its native window.

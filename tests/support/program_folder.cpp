@@ -2,17 +2,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStringEncoder>
 
 ProgramFolder::ProgramFolder() {
     QDir(dir_.path()).mkdir(QStringLiteral("G"));
     const QDir pictures(QStringLiteral(PET_PICTURE_DIR));
     for (const QString& name : pictures.entryList({QStringLiteral("*.gif")}, QDir::Files))
         QFile::copy(pictures.filePath(name), QDir(pictureFolder()).filePath(name));
-}
-
-QByteArray cp1251(const QString& text) {
-    return QStringEncoder("windows-1251").encode(text);
 }
 
 void ProgramFolder::writePetFile(const QString& text) const {
@@ -26,8 +21,7 @@ void ProgramFolder::writePetFileBytes(const QByteArray& bytes) const {
 }
 
 QByteArray ProgramFolder::petFileBytes() const {
-    QFile file(petFilePath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return fileBytes(petFilePath());
 }
 
 bool ProgramFolder::petFileExists() const {
@@ -38,11 +32,7 @@ void ProgramFolder::removePicture(const QString& name) const {
     QFile::remove(QDir(pictureFolder()).filePath(name));
 }
 
-QString petLine(const QString& name, const QString& age, const QString& savedOn,
-                const QString& hunger, const QString& thirst, const QString& mood,
-                const QString& sleepiness, const QString& health) {
-    QStringList quoted;
-    for (const QString& field : {name, age, savedOn, hunger, thirst, mood, sleepiness, health})
-        quoted << QLatin1Char('"') + field + QLatin1Char('"');
-    return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pet_line.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
@@ -13,6 +15,7 @@ public:
     QString path() const { return dir_.path(); }
     QString pictureFolder() const { return dir_.filePath(QStringLiteral("G")); }
     QString petFilePath() const { return dir_.filePath(QStringLiteral("G/Pets.pets")); }
+    QString backupPath() const { return petFilePath() + QStringLiteral(".bak"); }
 
     // The pet file as its bytes, text given in UTF-8 and stored in Windows-1251.
     void writePetFile(const QString& text) const;
@@ -25,10 +28,5 @@ private:
     QTemporaryDir dir_;
 };
 
-// Text as the pet file stores it.
-QByteArray cp1251(const QString& text);
-
-// A one-line record as the program writes it.
-QString petLine(const QString& name, const QString& age, const QString& savedOn,
-                const QString& hunger, const QString& thirst, const QString& mood,
-                const QString& sleepiness, const QString& health);
+// A file's bytes; none when it cannot be read.
+QByteArray fileBytes(const QString& path);

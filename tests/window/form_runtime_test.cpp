@@ -3,8 +3,6 @@
 
 namespace {
 
-const QString kPet = petLine("Уголёк", "4", "00.00.0000", "5", "5", "5", "0", "10");
-
 // A user who takes a while to read each box, as a real one does: the event
 // loop runs on while the box is open.
 class SlowReader : public ScriptedServices {
@@ -35,7 +33,7 @@ private slots:
 
 // A missing choice picture: one report, the window runs on and still saves.
 void FormRuntimeTest::untrappedErrorStopsOnlyItsHandler() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     pet.folder.removePicture("f2.gif");
     pet.clickOn(form.imgEat);
@@ -57,7 +55,7 @@ void FormRuntimeTest::untrappedErrorStopsOnlyItsHandler() {
 // not let it run inside the handler that raised the report.
 void FormRuntimeTest::ticksWaitWhileABoxIsOpen() {
     ProgramFolder folder;
-    folder.writePetFile(kPet);
+    folder.writePetFile(kFreshPet);
     folder.removePicture("f2.gif");
     SlowReader services(folder.path());
     frmForm form(services);
@@ -75,7 +73,7 @@ void FormRuntimeTest::ticksWaitWhileABoxIsOpen() {
 }
 
 void FormRuntimeTest::endedProgramHandlesNothingMore() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     pet.folder.removePicture("p1.gif");
     form.tmrM->tickNow();
@@ -102,7 +100,7 @@ void FormRuntimeTest::endFromOutsideSavesAsClosingDoes_data() {
 void FormRuntimeTest::endFromOutsideSavesAsClosingDoes() {
     QFETCH(WhenEndComes, when);
     QFETCH(bool, saved);
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     // A second request, as a logout sends SIGTERM after SIGHUP, changes nothing.
     const auto endTwice = [&] {
@@ -128,12 +126,12 @@ void FormRuntimeTest::endFromOutsideSavesAsClosingDoes() {
     QCOMPARE(pet.services.ended(), !saved);
     QCOMPARE(form.isVisible(), !saved);
     QCOMPARE(pet.folder.petFileBytes(),
-             cp1251(saved ? petLine("Уголёк", "4", "07.12.2026", "5", "5", "5", "0", "10") : kPet));
+             cp1251(saved ? petLine("Уголёк", "4", "07.12.2026") : kFreshPet));
     // The window's own close after that saves nothing more.
-    pet.folder.writePetFile(kPet);
+    pet.folder.writePetFile(kFreshPet);
     pet.close();
     form.unloadAtExit();
-    QCOMPARE(pet.folder.petFileBytes(), cp1251(kPet));
+    QCOMPARE(pet.folder.petFileBytes(), cp1251(kFreshPet));
 }
 
 void FormRuntimeTest::beepIsOneSoundEitherWay_data() {

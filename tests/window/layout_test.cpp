@@ -4,12 +4,6 @@
 #include <QAccessible>
 #include <QFontInfo>
 
-namespace {
-
-const QString kPet = petLine("Уголёк", "4", "00.00.0000", "5", "5", "5", "0", "10");
-
-} // namespace
-
 class LayoutTest : public QObject {
     Q_OBJECT
 private slots:
@@ -29,7 +23,7 @@ private slots:
 };
 
 void LayoutTest::windowHasItsDesignedSize() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     QCOMPARE(form.size(), QSize(282, 281));
     QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -76,7 +70,7 @@ void LayoutTest::controlsSitWhereDesigned_data() {
 void LayoutTest::controlsSitWhereDesigned() {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     auto* control = form.findChild<QWidget*>(name);
     QVERIFY(control);
@@ -127,7 +121,7 @@ void LayoutTest::controlsStackAsDesigned() {
     QFETCH(bool, coversShown);
     QFETCH(QPoint, point);
     QFETCH(QString, topmost);
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     form.imgHideBut->setVisible(coversShown);
     form.imgHideImg->setVisible(coversShown);
@@ -137,7 +131,7 @@ void LayoutTest::controlsStackAsDesigned() {
 }
 
 void LayoutTest::valueLabelWidensToTheRight() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     const int narrow = form.lblSH->width();
     const QRect caption = form.lblW1->geometry();
@@ -150,7 +144,7 @@ void LayoutTest::valueLabelWidensToTheRight() {
 }
 
 void LayoutTest::captionsFitBeforeTheirValues() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     QVERIFY2(QFontInfo(form.lblW1->font()).bold(), "labels are bold");
     const std::pair<Label*, Label*> rows[] = {
@@ -164,7 +158,7 @@ void LayoutTest::captionsFitBeforeTheirValues() {
 }
 
 void LayoutTest::everyHintFitsTheStatusLine() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     for (int t = int(HintTarget::WindowSurface); t <= int(HintTarget::Pet); ++t) {
         const QString hint = hintFor(HintTarget(t));
@@ -174,7 +168,7 @@ void LayoutTest::everyHintFitsTheStatusLine() {
 }
 
 void LayoutTest::choiceImageTakesItsPicturesSize() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     const QRect neighbour = form.imgS1->geometry();
     form.imgS0->setPicture(form.loadPicture("p0.gif"));
@@ -205,7 +199,7 @@ void LayoutTest::screenReadersHearWhatEachControlIs() {
     QFETCH(QString, name);
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, spoken);
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     QAccessibleInterface* control =
         QAccessible::queryAccessibleInterface(form.findChild<QWidget*>(name));
@@ -217,7 +211,7 @@ void LayoutTest::screenReadersHearWhatEachControlIs() {
 // The pet's replies and the hints are heard because the line's spoken name
 // follows its text.
 void LayoutTest::statusLineIsReadAsItsCurrentText() {
-    PetWindow pet(kPet);
+    PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
     QAccessibleInterface* line = QAccessible::queryAccessibleInterface(form.lblSTR);
     pet.moveOver(form.imgEat);
