@@ -96,8 +96,8 @@ int main(int argc, char* argv[]) {
                 "bare + text", "ratio");
     std::printf("%-38s %9.1f %9.1f %7.2f %8s %12.1f %7.2f\n",
                 "start to window exposed, ms (median)", ps, bs, ps / bs, "<=1.25", ts, ps / ts);
-    std::printf("%-38s %9ld %9ld %7.2f %8s %12ld %7.2f\n", "peak resident memory, KiB (median)",
-                pm, bm, double(pm) / double(bm), "<=1.30", tm, double(pm) / double(tm));
+    std::printf("%-38s %9ld %9ld %7.2f %8s %12ld %7.2f\n", "peak resident memory, KiB (median)", pm,
+                bm, double(pm) / double(bm), "<=1.30", tm, double(pm) / double(tm));
     std::printf("(%d starts each, interleaved; memory over 3 s of running, 3 runs each)\n", starts);
     return 0;
 }
