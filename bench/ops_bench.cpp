@@ -38,7 +38,7 @@ double percentile(std::vector<double> v, double p) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 500;
-    PetWindow pet(petLine("Уголёк", "3", "07.12.2026", "5", "5", "5", "0", "10"));
+    PetWindow pet(petLine("Уголёк", "3", "07.12.2026"));
     frmForm& form = pet.open();
 
     Samples clockTick{"need-clock tick", {}};

@@ -74,7 +74,8 @@ case $mode in
         cmake --build build --target pet default_pet manual --parallel "$(nproc)"
         ;;
     *)
-        cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
+        # The benchmarks are built too, so that they keep building; bench/run.sh runs them.
+        cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DPET_BENCHMARKS=ON
         cmake --build build --parallel "$(nproc)"
         ;;
 esac
