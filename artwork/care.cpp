@@ -1,7 +1,7 @@
 #include "animation/frame_table.h"
 #include "cat.h"
 #include "core/action_kind.h"
-#include "needs/idle_pictures.h"
+#include "core/idle_pictures.h"
 #include "pictures.h"
 #include "props.h"
 #include "style.h"

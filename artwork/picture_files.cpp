@@ -2,15 +2,16 @@
 
 #include "animation/frame_table.h"
 #include "core/action_kind.h"
+#include "core/idle_pictures.h"
+#include "core/start_pictures.h"
 #include "interaction/choice_pictures.h"
-#include "needs/idle_pictures.h"
 
 QString windowBackgroundName() {
-    return QStringLiteral("Bg.gif");
+    return kWindowBackgroundPicture;
 }
 
 QString panelBackgroundName() {
-    return QStringLiteral("BgUP.gif");
+    return kPanelBackgroundPicture;
 }
 
 QList<QStringList> careRuns() {

@@ -1,8 +1,8 @@
 // The need clock: every tick brings the needs back into their range and shows
 // the next idle picture of the pet.
 #include "core/conversions.h"
+#include "core/idle_pictures.h"
 #include "core/runtime_error.h"
-#include "idle_pictures.h"
 #include "need_range.h"
 #include "window/frm_form.h"
 

@@ -1,8 +1,10 @@
 // Start-up: the window-load handler. It shows the stored pet, ages it by the
 // days the program was closed and decides whether it has died.
 #include "core/conversions.h"
+#include "core/idle_pictures.h"
 #include "core/pet_file_name.h"
 #include "core/runtime_error.h"
+#include "core/start_pictures.h"
 #include "life_check.h"
 #include "pet_file.h"
 #include "saved_on.h"
@@ -35,9 +37,9 @@ void frmForm::Form_Load() {
 
 void frmForm::startUp() {
     AppFolder = withTrailingSeparator(runtime_.programFolder());
-    setPicture(loadPicture(QStringLiteral("Bg.gif")));
-    picS->setPicture(loadPicture(QStringLiteral("BgUP.gif")));
-    picMain->setPicture(loadPicture(QStringLiteral("p0.gif")));
+    setPicture(loadPicture(kWindowBackgroundPicture));
+    picS->setPicture(loadPicture(kPanelBackgroundPicture));
+    picMain->setPicture(loadPicture(*idlePictureName(0)));
     // Today passes through the same text form as the stored date.
     const QDate today = savedOnDate(savedOnText(runtime_.today()));
     const PetRecord pet = readPetFile(picturePath(kPetFileName));

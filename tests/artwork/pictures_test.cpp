@@ -1,7 +1,7 @@
 #include "animation/frame_table.h"
 #include "core/action_kind.h"
 #include "interaction/choice_pictures.h"
-#include "needs/idle_pictures.h"
+#include "core/idle_pictures.h"
 #include "picture_files.h"
 
 #include <QDir>
