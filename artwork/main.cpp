@@ -2,7 +2,7 @@
 //   petart GIF_FOLDER BUILTIN_FOLDER SHEET.png GIF_LIST.txt
 // The GIFs are the pictures the program loads at run time, the PNGs the ones
 // compiled into it, the sheet a page with all of them for review. Each picture
-// comes twice: at its design size and as its twin at twice the size. The list
+// comes twice: at its own size and as its twin at twice the size. The list
 // names the GIFs written, one a line, for the install to copy.
 
 #include "gifwriter.h"

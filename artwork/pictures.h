@@ -24,7 +24,7 @@ enum class RoomLight { Day, Lamp, Dark };
 enum class Switch { None, On, Off };
 void drawRoom(QPainter& p, RoomLight light, Switch lightSwitch = Switch::None);
 
-// Each set is drawn at a scale: 1 gives the pictures at their design size,
+// Each set is drawn at a scale: 1 gives the pictures at their own size,
 // 2 their twins for scaled screens, with twice as many pixels each way. The
 // picture files are named as the program's list of pictures names them.
 Pictures backgroundPictures(int scale); // the window's and the top panel's

@@ -416,7 +416,7 @@ class Scaled(Case):
             self.skipTest("no build folder given: the buttons' twins are there")
         program = self.program(pet_line(NAME, "2", FRESH_MARKER))
         program.start(env=self.scaled()).main_window(NAME)  # waits for an idle pet's twin
-        # The 1024 x 768 screen is 512 x 384 at 200 %: the design's left, raised to fit.
+        # The 1024 x 768 screen is 512 x 384 at 200 %: the usual left, raised to fit.
         self.assertEqual((*program.origin, *program.size), (2 * 187, 2 * (384 - 281), 564, 562))
         self.assertEqual(len(program.pet_pictures_shown(IDLE_PICTURES)), 1)
         left, top = harness.BUTTONS["eat"]
@@ -428,7 +428,7 @@ class Scaled(Case):
             ["f0.gif", "f1.gif", "f2.gif", "f3.gif"]), timeout=3)
         program.close()
 
-    def test_a_bad_design_picture_fails_even_with_its_twin_beside_it(self):
+    def test_a_bad_picture_fails_even_with_its_twin_beside_it(self):
         def break_file(path):
             with open(path, "wb") as f:
                 f.write(b"GIF89a, then nothing")

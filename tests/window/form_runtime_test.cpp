@@ -93,7 +93,7 @@ void FormRuntimeTest::endFromOutsideSavesAsClosingDoes_data() {
     QTest::newRow("idle") << WhenEndComes::Idle << true;
     QTest::newRow("an untrapped error's report is open")
         << WhenEndComes::UntrappedErrorReport << true;
-    // The need clock's report ends the program as designed: nothing saved.
+    // The need clock's report ends the program, and then nothing is saved.
     QTest::newRow("the need clock's report is open") << WhenEndComes::NeedClockReport << false;
 }
 
