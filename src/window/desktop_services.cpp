@@ -58,6 +58,10 @@ QString DesktopServices::programFolder() const {
 }
 
 QString DesktopServices::fileLocation(const QString& path) const {
+    // Every picture passes here at every tick: a build from source keeps every
+    // path as it is without looking at it.
+    if (!kPetPerUser)
+        return path;
     return petFileLocation(path, pictureFolder(), petFolder());
 }
 
