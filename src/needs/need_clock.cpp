@@ -23,7 +23,6 @@ void frmForm::tmrM_Timer() {
     } catch (const RuntimeError& error) {
         // A clock that cannot run would leave the pet frozen: report and end,
         // keeping the pet file as it was.
-        runtime_.showErrorReport(error);
-        runtime_.endProgram();
+        runtime_.endProgramAfterReport(error);
     }
 }

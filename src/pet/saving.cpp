@@ -6,8 +6,17 @@
 #include "window/frm_form.h"
 
 void frmForm::Form_Unload() {
-    const PetRecord pet{windowTitle(), lblaD->text(), savedOnText(runtime_.today()),
-                        lblSH->text(), lblSD->text(), lblSI->text(),
-                        lblSS->text(), lblSHe->text()};
-    writePetFile(picturePath(kPetFileName), pet);
+    saveOfShownPet()();
+}
+
+// The pet is read off the window now; the date is the day the save runs, as
+// closing the window would write it then.
+std::function<void()> frmForm::saveOfShownPet() const {
+    const PetRecord shown{windowTitle(), lblaD->text(), QString(),     lblSH->text(),
+                          lblSD->text(), lblSI->text(), lblSS->text(), lblSHe->text()};
+    return [shown, path = picturePath(kPetFileName), &runtime = runtime_] {
+        PetRecord pet = shown;
+        pet.SavedOn = savedOnText(runtime.today());
+        writePetFile(path, pet);
+    };
 }

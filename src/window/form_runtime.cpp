@@ -15,6 +15,17 @@ namespace {
 // Unwinds the handler that ended the program; only handleEvent catches it.
 struct ProgramEnded {};
 
+const QString kErrorReportTitle = QStringLiteral("Ошибка");
+
+QString errorReportText(const RuntimeError& error) {
+    return QStringLiteral("Ошибка в программе! ") + error.description();
+}
+
+// A box that nobody is left to answer: its title and text, on one line.
+void writeBoxToStandardError(const QString& title, const QString& text) {
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
+}
+
 // The picture drawn at twice the size: "G/p0@2x.gif" for "G/p0.gif".
 QString twinPath(const QString& path) {
     const QFileInfo file(path);
@@ -52,6 +63,7 @@ void FormRuntime::handleEvent(const std::function<void()>& handler) {
     --handlerDepth_;
     if (handlerDepth_ > 0)
         return;
+    refreshKeptUnload();
     if (closeWhenIdle_) {
         heldTicks_.clear();
         const auto close = std::exchange(closeWhenIdle_, {});
@@ -65,8 +77,14 @@ void FormRuntime::handleEvent(const std::function<void()>& handler) {
 void FormRuntime::unload(const std::function<void()>& handler) {
     if (unloaded_)
         return;
-    unloaded_ = true;
-    handleEvent(handler);
+    handleEvent([this, &handler] {
+        // Released before a failure is reported: the report waits for its OK.
+        const std::lock_guard hold(unloadMutex_);
+        if (unloaded_ || endsUnsaved_)
+            return;
+        unloaded_ = true;
+        handler();
+    });
 }
 
 void FormRuntime::requestEnd(const std::function<void()>& close) {
@@ -85,14 +103,42 @@ void FormRuntime::requestEnd(const std::function<void()>& close) {
 }
 
 void FormRuntime::unloadAtExit(const std::function<void()>& handler) {
-    if (programEnded_ || unloaded_)
+    std::unique_lock hold(unloadMutex_);
+    if (programEnded_ || endsUnsaved_ || unloaded_)
         return;
     unloaded_ = true;
     displayLost_ = true;
     try {
         handler();
     } catch (const RuntimeError& error) {
+        hold.unlock();
         showErrorReport(error);
+    }
+}
+
+void FormRuntime::keepUnloadReady(std::function<std::function<void()>()> takeUnload) {
+    takeUnload_ = std::move(takeUnload);
+    refreshKeptUnload();
+}
+
+void FormRuntime::refreshKeptUnload() {
+    if (!takeUnload_ || unloaded_ || programEnded_)
+        return;
+    std::function<void()> work = takeUnload_();
+    const std::lock_guard hold(unloadMutex_);
+    keptUnload_ = std::move(work);
+}
+
+void FormRuntime::unloadFromAnyThread() {
+    const std::lock_guard hold(unloadMutex_);
+    if (programEnded_ || endsUnsaved_ || unloaded_ || !keptUnload_)
+        return;
+    unloaded_ = true;
+    try {
+        keptUnload_();
+    } catch (const RuntimeError& error) {
+        // No box can be shown from here, nor would anyone answer it.
+        writeBoxToStandardError(kErrorReportTitle, errorReportText(error));
     }
 }
 
@@ -132,20 +178,32 @@ QPixmap FormRuntime::loadPicture(const QString& path, qreal devicePixelRatio) co
 }
 
 int FormRuntime::messageBox(const QString& text, int style, const QString& title) {
+    refreshKeptUnload();
     if (boxesGoUnanswered()) {
-        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
+        writeBoxToStandardError(title, text);
         return style == kStyleExclamationYesNo ? kAnswerNo : kAnswerOk;
     }
     return services_.messageBox(text, style, title);
 }
 
 void FormRuntime::showErrorReport(const RuntimeError& error) {
-    messageBox(QStringLiteral("Ошибка в программе! ") + error.description(), kStyleExclamationOk,
-               QStringLiteral("Ошибка"));
+    messageBox(errorReportText(error), kStyleExclamationOk, kErrorReportTitle);
+}
+
+void FormRuntime::endProgramAfterReport(const RuntimeError& error) {
+    {
+        const std::lock_guard hold(unloadMutex_);
+        endsUnsaved_ = true;
+    }
+    showErrorReport(error);
+    endProgram();
 }
 
 void FormRuntime::endProgram() {
-    programEnded_ = true;
+    {
+        const std::lock_guard hold(unloadMutex_);
+        programEnded_ = true;
+    }
     heldTicks_.clear();
     services_.endProgram();
     throw ProgramEnded{};

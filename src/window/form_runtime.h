@@ -4,7 +4,9 @@
 
 #include <QPixmap>
 #include <QString>
+#include <atomic>
 #include <functional>
+#include <mutex>
 #include <vector>
 
 class FormTimer;
@@ -36,6 +38,20 @@ public:
     // work runs now if it is due, with nobody left to answer its boxes.
     void unloadAtExit(const std::function<void()>& handler);
 
+    // Some ends leave no time to read the window: Qt's Wayland connection
+    // ends the process as soon as it has reported the break, from whichever
+    // thread noticed it. For them the window keeps its unload work ready:
+    // `takeUnload` reads the window and returns work that saves what it read
+    // without touching the window again. It is called now and whenever a
+    // handler has run or waits in a message box, the moments the window can
+    // have changed what it would save.
+    void keepUnloadReady(std::function<std::function<void()>()> takeUnload);
+    // Runs the kept work, on any thread, if the window-unload work is still
+    // due; its failure is written to standard error. A caller that comes while
+    // the pet is being saved waits until that save has finished, so that it
+    // cannot end the process in the middle of a write.
+    void unloadFromAnyThread();
+
     // The picture in the GIF file at path; a missing or unreadable file is a
     // run-time error. Where the screen is scaled (devicePixelRatio above 1),
     // the file's twin drawn at twice the size ("p0@2x.gif" beside "p0.gif")
@@ -49,6 +65,9 @@ public:
     // Ends the program at once: the running handler stops here, no further
     // event is handled and nothing is saved.
     [[noreturn]] void endProgram();
+    // The error report, then the end: from the moment the report shows, no
+    // way the program may end saves the pet.
+    [[noreturn]] void endProgramAfterReport(const RuntimeError& error);
     bool programEnded() const { return programEnded_; }
 
     QDate today() const { return services_.today(); }
@@ -62,15 +81,23 @@ private:
     };
 
     void deliverHeldTicks();
+    void refreshKeptUnload();
     // While the program is being ended from outside, no box is answered: its
     // text goes to standard error instead, so that nothing waits on it.
     bool boxesGoUnanswered() const { return endRequested_ || displayLost_; }
 
     PlatformServices& services_;
     int handlerDepth_ = 0;
-    bool programEnded_ = false;
+    std::atomic<bool> programEnded_ = false;
     std::vector<HeldTick> heldTicks_;
-    bool unloaded_ = false;
+    // Held while the pet is written and while the kept work changes, so that
+    // one save runs at a time and the first decides. Recursive: a break noticed
+    // on this thread during the window's own save finds the save under way.
+    std::recursive_mutex unloadMutex_;
+    std::function<std::function<void()>()> takeUnload_;
+    std::function<void()> keptUnload_;
+    std::atomic<bool> unloaded_ = false;
+    bool endsUnsaved_ = false;
     bool endRequested_ = false;
     bool displayLost_ = false;
     // The close an end request left for when the running handler has returned.

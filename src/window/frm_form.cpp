@@ -3,6 +3,7 @@
 #include "control_accessibility.h"
 #include "core/conversions.h"
 #include "core/need_clock_interval.h"
+#include "fixed_size.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -80,6 +81,7 @@ frmForm::frmForm(PlatformServices& services, QWidget* parent)
     }
     setWindowIcon(icon);
     setFixedSize(kClientWidth, kClientHeight);
+    keepFixedSizeWhenMaximized(*this);
     // The frame is not known before the window is shown: its client area is.
     move(openingPosition(screen()->availableGeometry(), frameGeometry().size()));
     setMouseTracking(true);
@@ -291,6 +293,10 @@ void frmForm::endRequested() {
 
 void frmForm::unloadAtExit() {
     runtime_.unloadAtExit([this] { Form_Unload(); });
+}
+
+void frmForm::keepUnloadReady() {
+    runtime_.keepUnloadReady([this] { return saveOfShownPet(); });
 }
 
 void frmForm::comeForward() {

@@ -28,6 +28,10 @@ public:
     // The desktop ends the program: it saves as closing the window does.
     void endRequested();
     void unloadAtExit();
+    // Keeps the save of the pet ready for an end that leaves no time to read
+    // the window, and runs it there, from any thread.
+    void keepUnloadReady();
+    void unloadFromAnyThread() { runtime_.unloadFromAnyThread(); }
     // Another start of the program found this window keeping the pet.
     void comeForward();
 
@@ -92,6 +96,9 @@ public:
     // Start-up and saving (pet/).
     void Form_Load();
     void Form_Unload();
+    // The window-unload work for the pet the window shows now, as work that
+    // no longer reads the window.
+    std::function<void()> saveOfShownPet() const;
 
     // Need clock and care outcomes (needs/).
     void tmrM_Timer();

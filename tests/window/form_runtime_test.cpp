@@ -1,6 +1,8 @@
 #include "support/pet_window.h"
 #include "window/system_sound.h"
 
+#include <thread>
+
 namespace {
 
 // A user who takes a while to read each box, as a real one does: the event
@@ -86,26 +88,47 @@ void FormRuntimeTest::endedProgramHandlesNothingMore() {
 }
 
 enum class WhenEndComes { Idle, UntrappedErrorReport, NeedClockReport };
+// The desktop asks for the end (a logout, kill), or the compositor's connection
+// breaks, noticed by a thread other than the window's.
+enum class HowEndComes { Request, ConnectionBreak };
 
 void FormRuntimeTest::endFromOutsideSavesAsClosingDoes_data() {
     QTest::addColumn<WhenEndComes>("when");
+    QTest::addColumn<HowEndComes>("how");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("idle") << WhenEndComes::Idle << true;
-    QTest::newRow("an untrapped error's report is open")
-        << WhenEndComes::UntrappedErrorReport << true;
-    // The need clock's report ends the program, and then nothing is saved.
-    QTest::newRow("the need clock's report is open") << WhenEndComes::NeedClockReport << false;
+    for (const auto& [how, name] : {std::pair(HowEndComes::Request, "end request"),
+                                    std::pair(HowEndComes::ConnectionBreak, "connection break")}) {
+        QTest::addRow("%s, idle", name) << WhenEndComes::Idle << how << true;
+        QTest::addRow("%s, an untrapped error's report is open", name)
+            << WhenEndComes::UntrappedErrorReport << how << true;
+        // The need clock's report ends the program, and then nothing is saved.
+        QTest::addRow("%s, the need clock's report is open", name)
+            << WhenEndComes::NeedClockReport << how << false;
+    }
 }
 
 void FormRuntimeTest::endFromOutsideSavesAsClosingDoes() {
     QFETCH(WhenEndComes, when);
+    QFETCH(HowEndComes, how);
     QFETCH(bool, saved);
     PetWindow pet(kFreshPet);
     frmForm& form = pet.open();
-    // A second request, as a logout sends SIGTERM after SIGHUP, changes nothing.
+    form.keepUnloadReady();
+    // A tick brings hunger back into range: the save must see what it left.
+    form.lblSH->setText(QStringLiteral("12"));
+    form.tmrM->tickNow();
+    // A second request, as a logout sends SIGTERM after SIGHUP, or a second
+    // thread noticing the break, changes nothing.
     const auto endTwice = [&] {
-        form.endRequested();
-        form.endRequested();
+        if (how == HowEndComes::Request) {
+            form.endRequested();
+            form.endRequested();
+            return;
+        }
+        std::thread first([&] { form.unloadFromAnyThread(); });
+        std::thread second([&] { form.unloadFromAnyThread(); });
+        first.join();
+        second.join();
     };
     switch (when) {
     case WhenEndComes::Idle:
@@ -117,20 +140,23 @@ void FormRuntimeTest::endFromOutsideSavesAsClosingDoes() {
         pet.clickOn(form.imgEat);
         break;
     case WhenEndComes::NeedClockReport:
-        pet.folder.removePicture("p1.gif");
+        pet.folder.removePicture(QStringLiteral("p%1.gif").arg(form.IdleFrame + 1));
         pet.services.whileNextBoxIsOpen(endTwice);
         form.tmrM->tickNow();
         break;
     }
-    QCOMPARE(pet.services.dismissedBoxes(), when == WhenEndComes::Idle ? 0 : 1);
-    QCOMPARE(pet.services.ended(), !saved);
-    QCOMPARE(form.isVisible(), !saved);
+    const bool requested = how == HowEndComes::Request;
+    QCOMPARE(pet.services.dismissedBoxes(), requested && when != WhenEndComes::Idle ? 1 : 0);
+    QCOMPARE(pet.services.ended(), when == WhenEndComes::NeedClockReport);
+    QCOMPARE(form.isVisible(), !requested || when == WhenEndComes::NeedClockReport);
+    const QStringList savedNeeds{"10", "5", "5", "0", "10"};
     QCOMPARE(pet.folder.petFileBytes(),
-             cp1251(saved ? petLine("Уголёк", "4", "07.12.2026") : kFreshPet));
-    // The window's own close after that saves nothing more.
+             cp1251(saved ? petLine("Уголёк", "4", "07.12.2026", savedNeeds) : kFreshPet));
+    // The window's own close after that saves nothing more, nor does any other end.
     pet.folder.writePetFile(kFreshPet);
     pet.close();
     form.unloadAtExit();
+    form.unloadFromAnyThread();
     QCOMPARE(pet.folder.petFileBytes(), cp1251(kFreshPet));
 }
 
