@@ -319,6 +319,45 @@ class Session:
         return Image.frombytes("RGB", (width, height), raw.data, "raw", "BGRX")
 
 
+class Weston:
+    """A Wayland compositor of one case: headless, or with the given backend
+    ("x11") shown in the session's X server, where real input reaches it. Its
+    desktop is black and has no panel, so the one window is all it shows."""
+
+    OUTPUT = (800, 600)
+    _CONFIG = ("[core]\nidle-time=0\n"
+               "[shell]\nbackground-color=0xff000000\npanel-position=none\nlocking=false\n"
+               "animation=none\nstartup-animation=none\n")
+    _count = 0
+
+    def __init__(self, session, backend="headless"):
+        Weston._count += 1
+        self.session = session
+        self.socket = "wayland-pet-%d" % Weston._count
+        config = os.path.join(session.tmp, "weston.ini")
+        with open(config, "w") as f:
+            f.write(self._CONFIG)
+        runtime_dir = session.env["XDG_RUNTIME_DIR"]
+        self.proc = session._spawn(
+            ["weston", "--backend=%s-backend.so" % backend, "--socket=" + self.socket,
+             "--config=" + config, "--use-pixman", "--width=%d" % self.OUTPUT[0],
+             "--height=%d" % self.OUTPUT[1]],
+            env=session.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_until("the compositor's socket",
+                   lambda: os.path.exists(os.path.join(runtime_dir, self.socket)))
+        self.env = dict(session.env, WAYLAND_DISPLAY=self.socket, QT_QPA_PLATFORM="wayland")
+        del self.env["DISPLAY"]
+
+    def window_frame(self):
+        """Where the one window lies on the compositor's output, with its title
+        bar: (left, top, right, bottom) on the X screen, or None. The pointer is
+        put in the output's corner first, where the window never lies."""
+        width, height = self.OUTPUT
+        self.session.move_to(width - 2, height - 2)
+        shot = self.session.screenshot(0, 0, width - 24, height - 24)
+        return shot.convert("L").point(lambda v: 255 if v > 8 else 0).getbbox()
+
+
 # The right halves that a compound-text escape "ESC - F" selects.
 _COMPOUND_RIGHT_HALVES = {b"A": "iso8859-1", b"B": "iso8859-2", b"F": "iso8859-7",
                           b"L": "iso8859-5"}
@@ -391,7 +430,7 @@ class Program:
         with open(self.pet_path, "rb") as f:
             return f.read()
 
-    def start(self, argv=None, env=None):
+    def start(self, argv=None, env=None, stderr=subprocess.DEVNULL):
         """Starts the program in the session's environment, or in `env`. With
         QT_SCALE_FACTOR (a whole number) the window's pixels are that many
         times as many each way, and the client-area coordinates here follow."""
@@ -399,8 +438,7 @@ class Program:
         self.scale = int(env.get("QT_SCALE_FACTOR", "1"))
         # Started from somewhere else than its own folder, as a menu or shell would.
         self.proc = self.session._spawn(argv or [self.executable], cwd=self.workdir,
-                                        env=env, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
+                                        env=env, stdout=subprocess.DEVNULL, stderr=stderr)
         return self
 
     @property

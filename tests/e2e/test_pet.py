@@ -404,6 +404,63 @@ class DesktopEnds(Case):
                 self.assertEqual(program.pet_bytes(), pet_line(*self.SAVED))
 
 
+class Wayland(Case):
+    """Under a Wayland compositor (Weston) through Qt's own Wayland platform:
+    the compositor may go away, and the title bar is drawn by Qt."""
+
+    STORED = (NAME, "4", FRESH_MARKER)
+    SAVED = (NAME, "4", today_text())
+    FRAME = (288, 314)  # the window with Qt's title bar and border
+    MAXIMIZE = (248, 15)  # title-bar buttons, from the frame's top left
+    CLOSE = (271, 15)
+
+    def start(self, weston, **kwargs):
+        program = self.program(pet_line(*self.STORED)).start(**kwargs)
+        self.expect_shown(program, NAME, "4", FRESH_NEEDS)
+        return program
+
+    def test_the_compositor_going_away_saves_as_closing(self):
+        for what, number in (("killed", signal.SIGKILL), ("ended", signal.SIGTERM)):
+            with self.subTest(what):
+                weston = harness.Weston(self.session)
+                program = self.start(weston, env=weston.env)
+                weston.proc.send_signal(number)
+                program.wait_exit()
+                self.assertEqual(program.pet_bytes(), pet_line(*self.SAVED))
+
+    def test_the_title_bar_cannot_end_the_program_but_closes_it(self):
+        # The connection's messages tell when the compositor has made the
+        # window maximized and then normal again.
+        configure = re.compile(r"^\[[\d.]+\] xdg_toplevel@\d+\.configure\((\d+), (\d+),", re.M)
+
+        def maximized_and_back(log):
+            if not program.running():
+                raise AssertionError("the program ended after the maximize click")
+            with open(log) as f:
+                sizes = [tuple(map(int, m)) for m in configure.findall(f.read())]
+            output = sizes.index(harness.Weston.OUTPUT) if harness.Weston.OUTPUT in sizes else None
+            return output is not None and (0, 0) in sizes[output + 1:]
+
+        for what, maximize_first in (("close button", False), ("maximize, then close", True)):
+            with self.subTest(what):
+                weston = harness.Weston(self.session, "x11")
+                log = os.path.join(self.session.tmp, "wayland-%s.log" % weston.socket)
+                with open(log, "w") as stderr:
+                    program = self.start(weston, env=dict(weston.env, WAYLAND_DEBUG="1"),
+                                         stderr=stderr)
+                frame = harness.wait_until("the window on the compositor's output", lambda: (
+                    lambda box: box if box and (box[2] - box[0], box[3] - box[1]) == self.FRAME
+                    else None)(weston.window_frame()))
+                if maximize_first:
+                    self.session.click_at(frame[0] + self.MAXIMIZE[0], frame[1] + self.MAXIMIZE[1])
+                    harness.wait_until("the window maximized and back",
+                                       lambda: maximized_and_back(log))
+                    self.assertEqual(weston.window_frame(), frame)
+                self.session.click_at(frame[0] + self.CLOSE[0], frame[1] + self.CLOSE[1])
+                self.assertEqual(program.wait_exit(), 0)
+                self.assertEqual(program.pet_bytes(), pet_line(*self.SAVED))
+
+
 class Scaled(Case):
     """A screen scaled to 200 %: the same layout, every picture shown as its twin."""
 
