@@ -2,21 +2,26 @@
 
 #include "core/runtime_error.h"
 #include "core/system_error_text.h"
+#include "file_attributes.h"
+#include "window/folder_owner_rights.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// A damaged pet file is kept for its owner only when it could be a pet: a
-// bigger one is not copied, so a failed start never doubles a huge file.
+// A damaged pet file is copied only when it could be a pet, so that a failed
+// start never doubles a huge file; a bigger one is left as it is instead.
 constexpr qint64 kLargestBackup = 1024 * 1024;
 
 // As many symbolic links in a row as the system itself follows.
@@ -124,12 +129,6 @@ bool takeOwner(int fd, const struct stat& old) {
     return ::fchown(fd, old.st_uid, old.st_gid) == 0;
 }
 
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 void syncFolder(const QByteArray& folder) {
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -166,35 +165,57 @@ bool refusedByFolder(int error) {
     return error == EACCES || error == EPERM;
 }
 
+// The disk or the user's quota has no block left for a new file.
+bool noRoomLeft(int error) {
+    return error == ENOSPC || error == EDQUOT;
+}
+
+// A record no longer than the old file fits into the blocks it already has.
+bool fitsInPlace(const struct stat& old, const QByteArray& bytes) {
+    return off_t(bytes.size()) <= old.st_size;
+}
+
+// A temporary file beside `name`: "<name>.saving-" and six characters
+// mkostemp chooses. It is not handed down to programs this one starts.
+int openTemporary(QByteArray& temporary, const QByteArray& name) {
+    temporary = name + QFile::encodeName(kTemporaryInfix) + QByteArray(kTemporaryRandomLength, 'X');
+    return ::mkostemp(temporary.data(), O_CLOEXEC);
+}
+
 // Writes a temporary file beside the pet file, syncs it, and renames it over
 // the old one, so that the file on disk is always one whole record. False,
-// with nothing changed, when the folder or the old file's owner does not allow
-// it and the old file is there to be written in place instead.
+// with nothing changed, when the old file is there to be written in place
+// instead and the new one could not take its place whole: the folder or the
+// old file's owner does not allow it, its access list or other extended
+// attributes cannot be carried over, or the disk has no room for a second
+// file while the record fits into the old one.
 bool replaceAtomically(const QString& path, const QByteArray& target, const QByteArray& bytes) {
     struct stat old {};
     const bool replacing = ::stat(target.constData(), &old) == 0;
-    QByteArray temporary =
-        target + QFile::encodeName(kTemporaryInfix) + QByteArray(kTemporaryRandomLength, 'X');
-    const int fd = ::mkstemp(temporary.data());
+    QByteArray temporary;
+    const int fd = openTemporary(temporary, target);
     if (fd < 0) {
-        if (replacing && refusedByFolder(errno))
+        if (replacing && (refusedByFolder(errno) || (noRoomLeft(errno) && fitsInPlace(old, bytes))))
             return false;
         throw writeError(path, systemReason());
     }
-    if (replacing && !takeOwner(fd, old)) {
+    if (replacing && !(takeOwner(fd, old) && copyExtendedAttributes(target, fd))) {
         ::close(fd);
         ::unlink(temporary.constData());
         return false;
     }
-    // After the owner: a change of owner clears the set-id bits.
+    // After the owner: a change of owner clears the set-id bits. The group
+    // bits are the old access list's mask, so the list stays as it was.
     const mode_t mode = replacing ? old.st_mode & 07777 : newFileMode();
     const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const QString reason = written ? QString() : systemReason();
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        const QString why = reason.isEmpty() ? systemReason() : reason;
+    int error = written ? 0 : errno;
+    if (::close(fd) != 0 && written)
+        error = errno;
+    if (error != 0) {
         ::unlink(temporary.constData());
-        throw writeError(path, why);
+        if (replacing && noRoomLeft(error) && fitsInPlace(old, bytes))
+            return false;
+        throw writeError(path, systemErrorText(error));
     }
     if (::rename(temporary.constData(), target.constData()) != 0) {
         const int error = errno;
@@ -236,9 +257,148 @@ void refuseProtectedFile(const QString& path, const QByteArray& target) {
         throw writeError(path, QStringLiteral("файл защищён от записи"));
 }
 
+// Copies of a pet file that start-up could not read: "Pets.pets.bak" holds the
+// newest, and the earlier ones, each of another content, are put aside as
+// "Pets.pets.bak.1" to "Pets.pets.bak.9" in the order they were made. None is
+// ever deleted: when all the places are taken, no copy is made.
+constexpr int kEarlierBackups = 9;
+
+QString backupPath(const QString& path, int number) {
+    const QString newest = path + QStringLiteral(".bak");
+    return number == 0 ? newest : newest + QLatin1Char('.') + QString::number(number);
+}
+
+// The pet files that this run must leave as they are, each with why: start-up
+// could not read it, and no copy of it could be kept.
+QHash<QString, QString>& filesLeftAsTheyAre() {
+    static QHash<QString, QString> files;
+    return files;
+}
+
+QString absolute(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
+
+// Nothing at the path that a write could lose: no file, or one that is no
+// regular file (a pipe or a device holds no pet).
+bool nothingToLose(int error) {
+    return error == ENOENT || error == ENOTDIR || error == EISDIR || error == kNotRegularFile;
+}
+
+// The bytes of the regular file at the path, opened without waiting; none
+// when it cannot be read, or when it holds more than `most` bytes (`error`
+// says which).
+std::optional<QByteArray> regularFileBytes(const QString& path, qint64 most, int& error) {
+    const int fd = openRegularFile(QFile::encodeName(path), O_RDONLY, error);
+    if (fd < 0)
+        return std::nullopt;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        error = EIO;
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(most + 1);
+    error = file.error() != QFileDevice::NoError ? EIO : bytes.size() > most ? EFBIG : 0;
+    if (error != 0)
+        return std::nullopt;
+    return bytes;
+}
+
+// A copy of these bytes is one of the backups already.
+bool alreadyBackedUp(const QString& path, const QByteArray& bytes) {
+    for (int number = 0; number <= kEarlierBackups; ++number) {
+        int error = 0;
+        if (regularFileBytes(backupPath(path, number), kLargestBackup, error) == bytes)
+            return true;
+    }
+    return false;
+}
+
+// Moves the newest backup to the first free place among the earlier ones,
+// never over one. Why it could not be done, if it could not.
+std::optional<QString> putNewestBackupAside(const QString& path) {
+    const QByteArray newest = QFile::encodeName(backupPath(path, 0));
+    struct stat info {};
+    if (::lstat(newest.constData(), &info) != 0)
+        return std::nullopt;
+    for (int number = 1; number <= kEarlierBackups; ++number) {
+        const QByteArray place = QFile::encodeName(backupPath(path, number));
+        if (::renameat2(AT_FDCWD, newest.constData(), AT_FDCWD, place.constData(),
+                        RENAME_NOREPLACE) == 0)
+            return std::nullopt;
+        if (errno != EEXIST)
+            return systemReason();
+    }
+    return QStringLiteral("копий уже %1, удалите ненужные").arg(kEarlierBackups + 1);
+}
+
+// Puts the written copy in as the newest backup, the one before it aside.
+std::optional<QString> installBackup(const QByteArray& temporary, const QString& path) {
+    if (std::optional<QString> why = putNewestBackupAside(path))
+        return why;
+    const QByteArray newest = QFile::encodeName(backupPath(path, 0));
+    if (::rename(temporary.constData(), newest.constData()) != 0)
+        return systemReason();
+    syncFolder(folderOf(newest));
+    return std::nullopt;
+}
+
+// Writes the bytes as the newest backup, synced and in place before the call
+// returns, and as private as the pet file. Why it could not, if it could not.
+std::optional<QString> writeBackup(const QString& path, const QByteArray& bytes) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat pet {};
+    if (::stat(name.constData(), &pet) != 0)
+        return systemReason();
+    const QByteArray newest = QFile::encodeName(backupPath(path, 0));
+    QByteArray temporary;
+    const int fd = openTemporary(temporary, newest);
+    if (fd < 0)
+        return systemReason();
+    // The copy is the pet file's owner's. Without the pet file's access list
+    // it is its owner's alone.
+    [[maybe_unused]] const int owned = ::fchown(fd, pet.st_uid, pet.st_gid);
+    const mode_t mode = copyExtendedAttributes(name, fd) ? pet.st_mode & 0777 : pet.st_mode & 0700;
+    const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    int error = written ? 0 : errno;
+    if (::close(fd) != 0 && written)
+        error = errno;
+    const std::optional<QString> why =
+        error != 0 ? std::optional(systemErrorText(error)) : installBackup(temporary, path);
+    if (why)
+        ::unlink(temporary.constData());
+    return why;
+}
+
+// Keeps the file at the path in a backup unless one holds it already. Why it
+// could not be kept, if it could not; nothing when there is no file to lose.
+std::optional<QString> backUp(const QString& path) {
+    int error = 0;
+    const std::optional<QByteArray> bytes = regularFileBytes(path, kLargestBackup, error);
+    if (error == EFBIG)
+        return QStringLiteral("файл больше 1 МиБ");
+    if (!bytes)
+        return nothingToLose(error) ? std::nullopt : std::optional(reasonText(error));
+    if (alreadyBackedUp(path, *bytes))
+        return std::nullopt;
+    return writeBackup(path, *bytes);
+}
+
+// A pet file that this run must leave as it is: a run-time error to write it.
+void refuseFileLeftAsItIs(const QString& path) {
+    const auto left = filesLeftAsTheyAre().constFind(absolute(path));
+    if (left != filesLeftAsTheyAre().constEnd())
+        throw RuntimeError(QStringLiteral("Файл питомца «%1» оставлен как есть, чтобы он не "
+                                          "пропал: при запуске его не удалось прочитать, а "
+                                          "сохранить его копию не удалось (%2).")
+                               .arg(path, *left));
+}
+
 } // namespace
 
 PetRecord readPetFile(const QString& path) {
+    const FolderOwnerRights rights(path);
     int error = 0;
     const int fd = openRegularFile(QFile::encodeName(path), O_RDONLY, error);
     if (fd < 0 && error == ENOENT)
@@ -254,6 +414,8 @@ PetRecord readPetFile(const QString& path) {
 }
 
 void writePetFile(const QString& path, const PetRecord& record) {
+    refuseFileLeftAsItIs(path);
+    const FolderOwnerRights rights(path);
     const QByteArray bytes = petRecordBytes(record);
     const QByteArray target = linkedFile(path);
     const QByteArray folder = folderOf(target);
@@ -267,28 +429,13 @@ void writePetFile(const QString& path, const PetRecord& record) {
 }
 
 void keepPetFileBackup(const QString& path) {
-    int error = 0;
-    const int fd = openRegularFile(QFile::encodeName(path), O_RDONLY, error);
-    if (fd < 0)
-        return;
-    QFile file;
-    struct stat info {};
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return;
+    std::optional<QString> why;
+    try {
+        const FolderOwnerRights rights(path);
+        why = backUp(path);
+    } catch (const RuntimeError&) {
+        why = QStringLiteral("нет прав владельца папки");
     }
-    if (::fstat(fd, &info) != 0 || info.st_size > kLargestBackup)
-        return;
-    const QByteArray bytes = file.read(kLargestBackup + 1);
-    if (bytes.size() > kLargestBackup)
-        return;
-    // A backup already there is the older pet and is never replaced.
-    QFile backup(path + QStringLiteral(".bak"));
-    if (!backup.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return;
-    // The copy is the pet file's owner's, and as private as the pet file.
-    [[maybe_unused]] const int owned = ::fchown(backup.handle(), info.st_uid, info.st_gid);
-    ::fchmod(backup.handle(), info.st_mode & 0777);
-    if (backup.write(bytes) != bytes.size() || !backup.flush())
-        backup.remove();
+    if (why)
+        filesLeftAsTheyAre().insert(absolute(path), *why);
 }

@@ -1,8 +1,9 @@
 // Closing the window while saving cannot succeed: each fault is really caused
 // (permissions, a missing folder, a file size limit, a full or read-only file
-// system), the error report appears and the pet file from before is still
-// whole. And saves that can succeed keep what the user set up around the pet
-// file: a link stays a link, the owner stays the owner.
+// system, a link to a file the folder's owner may not write), the error report
+// appears and the pet file from before is still whole. And saves that can
+// succeed keep what the user set up around the pet file: a link stays a link,
+// the owner stays the owner, the access list stays.
 #include "core/runtime_error.h"
 #include "pet/pet_file.h"
 #include "support/as_user.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -19,7 +21,31 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/syscall.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+
+namespace {
+
+// Watched in every save: setting the umask, even only to read it, changes it
+// for every thread meanwhile; a file written without close-on-exec would be
+// handed down to any program started meanwhile.
+int umaskChanges = 0;
+int inheritableFilesWritten = 0;
+
+} // namespace
+
+extern "C" mode_t umask(mode_t mask) noexcept {
+    ++umaskChanges;
+    return mode_t(::syscall(SYS_umask, mask));
+}
+
+// A save gives the file it writes its permissions first.
+extern "C" int fchmod(int fd, mode_t mode) noexcept {
+    if ((::fcntl(fd, F_GETFD) & FD_CLOEXEC) == 0)
+        ++inheritableFilesWritten;
+    return int(::syscall(SYS_fchmod, fd, mode));
+}
 
 namespace {
 
@@ -34,7 +60,8 @@ enum class Fault {
     FolderMissing,
     FileSizeLimit,
     DiskFull,
-    FileSystemReadOnly
+    FileSystemReadOnly,
+    LinkToRootsFile
 };
 
 enum class Surrounding {
@@ -42,7 +69,9 @@ enum class Surrounding {
     LinkToNoFileYet,
     RootInUsersFolder,
     GroupNotTheUsers,
-    FolderReadOnly
+    FolderReadOnly,
+    DiskFullRecordFits,
+    AccessList
 };
 
 const QString kOld = petLine("Уголёк", "4", "06.12.2026");
@@ -113,6 +142,14 @@ QString oldPetOnItsOwnFileSystem(PetWindow& pet, const char* then) {
     return {};
 }
 
+// The file's POSIX access list as the system stores it; empty without one.
+QByteArray accessList(const QString& path) {
+    QByteArray value(1024, '\0');
+    const ssize_t size = ::getxattr(QFile::encodeName(path).constData(), "system.posix_acl_access",
+                                    value.data(), size_t(value.size()));
+    return value.left(size < 0 ? 0 : size);
+}
+
 void fillUp(const QString& folder) {
     QFile filler(folder + "/filler");
     if (!filler.open(QIODevice::WriteOnly))
@@ -146,6 +183,8 @@ void SaveFaultsTest::faultIsReportedAndOldFileStaysWhole_data() {
     QTest::newRow("file system full") << Fault::DiskFull << "на диске не осталось места";
     QTest::newRow("file system read-only")
         << Fault::FileSystemReadOnly << "файловая система доступна только для чтения";
+    QTest::newRow("root in nobody's folder, pet file nobody's link to root's file")
+        << Fault::LinkToRootsFile << "защищён от записи";
 }
 
 void SaveFaultsTest::faultIsReportedAndOldFileStaysWhole() {
@@ -206,6 +245,21 @@ void SaveFaultsTest::faultIsReportedAndOldFileStaysWhole() {
                 0);
         pet.close();
         break;
+    case Fault::LinkToRootsFile: {
+        if (!root)
+            QSKIP("only root can save in another user's folder");
+        // The old pet becomes root's own file, and nobody's link takes its place.
+        QVERIFY(giveToNobody(pet.folder));
+        const QByteArray link = QFile::encodeName(pet.folder.petFilePath());
+        const QByteArray rootsFile = QFile::encodeName(pet.folder.path() + "/roots.pets");
+        QVERIFY(::rename(link.constData(), rootsFile.constData()) == 0);
+        QVERIFY(::chown(rootsFile.constData(), 0, 0) == 0);
+        QVERIFY(::chmod(rootsFile.constData(), 0600) == 0);
+        QVERIFY(::symlink(rootsFile.constData(), link.constData()) == 0);
+        QVERIFY(::lchown(link.constData(), kNobody, kNobody) == 0);
+        pet.close();
+        break;
+    }
     }
 
     const QByteArray after = pet.folder.petFileBytes();
@@ -237,6 +291,9 @@ void SaveFaultsTest::saveKeepsWhatSurroundsThePetFile_data() {
     QTest::newRow("root saves in nobody's folder") << Surrounding::RootInUsersFolder;
     QTest::newRow("pet file in a group its user is not in") << Surrounding::GroupNotTheUsers;
     QTest::newRow("folder G read-only, pet file writable") << Surrounding::FolderReadOnly;
+    QTest::newRow("file system full, the record no longer than the file")
+        << Surrounding::DiskFullRecordFits;
+    QTest::newRow("pet file with an access list for nobody") << Surrounding::AccessList;
 }
 
 void SaveFaultsTest::saveKeepsWhatSurroundsThePetFile() {
@@ -261,6 +318,7 @@ void SaveFaultsTest::saveKeepsWhatSurroundsThePetFile() {
     const qsizetype reports = pet.services.boxes().size();
     QCOMPARE(reports, surrounding == Surrounding::LinkToNoFileYet ? 1 : 0);
     const QByteArray expected = shownRecord(form);
+    umaskChanges = inheritableFilesWritten = 0;
 
     switch (surrounding) {
     case Surrounding::Link:
@@ -321,7 +379,33 @@ void SaveFaultsTest::saveKeepsWhatSurroundsThePetFile() {
             QSKIP(qPrintable(why));
         QCOMPARE(pet.folder.petFileBytes(), expected);
         break;
+    case Surrounding::DiskFullRecordFits: {
+        if (const QString why = oldPetOnItsOwnFileSystem(pet, "filled"); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        fillUp(pet.folder.pictureFolder());
+        pet.close();
+        const QByteArray saved = pet.folder.petFileBytes();
+        const QStringList left = petFiles(pet.folder);
+        ::umount2(QFile::encodeName(pet.folder.pictureFolder()).constData(), MNT_DETACH);
+        QCOMPARE(saved, expected);
+        QCOMPARE(left, QStringList{"Pets.pets"});
+        break;
     }
+    case Surrounding::AccessList: {
+        const QString file = pet.folder.petFilePath();
+        QCOMPARE(QProcess::execute("setfacl", {"-m", "u:nobody:rw", file}), 0);
+        const QByteArray list = accessList(file);
+        QVERIFY(!list.isEmpty());
+        const QFile::Permissions permissions = QFile::permissions(file);
+        pet.close();
+        QCOMPARE(accessList(file), list);
+        QCOMPARE(QFile::permissions(file), permissions);
+        QCOMPARE(pet.folder.petFileBytes(), expected);
+        break;
+    }
+    }
+    QCOMPARE(umaskChanges, 0);
+    QCOMPARE(inheritableFilesWritten, 0);
     QCOMPARE(pet.services.boxes().size(), reports);
     QCOMPARE(petFiles(pet.folder), QStringList{"Pets.pets"});
 }

@@ -15,7 +15,7 @@ private slots:
     void longerOldFileLeavesNoTail();
     void missingPetFileIsCreatedAsPet();
     void damagedFileIsKeptBeforeItIsReplaced();
-    void secondFailedStartKeepsTheFirstBackup();
+    void failedStartsKeepEveryEarlierBackup();
     void onlyAPetSizedFileIsBackedUp_data();
     void onlyAPetSizedFileIsBackedUp();
     void failedWriteLeavesTheOldFileWhole();
@@ -80,24 +80,37 @@ void SavingTest::damagedFileIsKeptBeforeItIsReplaced() {
              cp1251(petLine("Pet", "0", "07.12.2026", {"0", "0", "0", "0", "0"})));
 }
 
-void SavingTest::secondFailedStartKeepsTheFirstBackup() {
+// An old backup, say from a restore, and the healthy pet both outlive two
+// failed starts, each in a copy of its own; the newest copy is the ".bak".
+void SavingTest::failedStartsKeepEveryEarlierBackup() {
     const QString healthy = petLine("Уголёк", "4", "06.12.2026");
+    const QString restoredOnce = petLine("Уголёк", "1", "03.02.2024");
     PetWindow pet(healthy);
+    QFile old(pet.folder.backupPath());
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(cp1251(restoredOnce));
+    old.close();
     pet.folder.removePicture("Bg.gif");
     for (int run = 0; run < 2; ++run) {
         ScriptedServices services(pet.folder.path());
         frmForm form(services);
         form.load();
         form.close();
+        QCOMPARE(services.boxes().size(), 1);
     }
-    QCOMPARE(fileBytes(pet.folder.backupPath()), cp1251(healthy));
+    const QByteArray blank = cp1251(petLine("Pet", "0", "07.12.2026", {"0", "0", "0", "0", "0"}));
+    QCOMPARE(fileBytes(pet.folder.backupPath() + ".1"), cp1251(restoredOnce));
+    QCOMPARE(fileBytes(pet.folder.backupPath() + ".2"), cp1251(healthy));
+    QCOMPARE(fileBytes(pet.folder.backupPath()), blank);
+    QCOMPARE(pet.folder.petFileBytes(), blank);
 }
 
 void SavingTest::onlyAPetSizedFileIsBackedUp_data() {
     QTest::addColumn<qsizetype>("size");
     QTest::addColumn<bool>("backedUp");
     QTest::newRow("damaged, 1 MiB: kept") << qsizetype(1024 * 1024) << true;
-    QTest::newRow("damaged, 1 MiB and a byte: not copied") << qsizetype(1024 * 1024 + 1) << false;
+    QTest::newRow("damaged, 1 MiB and a byte: not copied, so left as it is")
+        << qsizetype(1024 * 1024 + 1) << false;
 }
 
 void SavingTest::onlyAPetSizedFileIsBackedUp() {
@@ -111,6 +124,13 @@ void SavingTest::onlyAPetSizedFileIsBackedUp() {
     QCOMPARE(QFile::exists(pet.folder.backupPath()), backedUp);
     if (backedUp)
         QCOMPARE(fileBytes(pet.folder.backupPath()), damaged);
+    // Closing replaces the file only where a copy keeps it, and tells why not.
+    pet.close();
+    QCOMPARE(pet.folder.petFileBytes() == damaged, !backedUp);
+    QCOMPARE(pet.services.boxes().size(), backedUp ? 1 : 2);
+    if (!backedUp)
+        QVERIFY2(pet.services.boxes()[1].text.contains("оставлен как есть"),
+                 qPrintable(pet.services.boxes()[1].text));
 }
 
 void SavingTest::failedWriteLeavesTheOldFileWhole() {
