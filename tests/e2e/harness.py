@@ -16,7 +16,7 @@ import subprocess
 import tempfile
 import time
 
-from PIL import Image, ImageChops
+from PIL import Image, ImageChops, ImageFilter
 from Xlib import X, XK, display, protocol
 from Xlib.ext import xtest
 
@@ -325,6 +325,7 @@ class Weston:
     desktop is black and has no panel, so the one window is all it shows."""
 
     OUTPUT = (800, 600)
+    FRAME_GREY = 239  # of Qt's own title bar and border, in each channel
     _CONFIG = ("[core]\nidle-time=0\n"
                "[shell]\nbackground-color=0xff000000\npanel-position=none\nlocking=false\n"
                "animation=none\nstartup-animation=none\n")
@@ -348,14 +349,29 @@ class Weston:
         self.env = dict(session.env, WAYLAND_DISPLAY=self.socket, QT_QPA_PLATFORM="wayland")
         del self.env["DISPLAY"]
 
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            self.proc.wait(5)
+
+    def click_at(self, x, y):
+        """A click on the output. The pointer comes in from outside it first:
+        a compositor whose output appeared under the pointer may not know
+        the pointer is there until it crosses in."""
+        self.session.move_to(self.OUTPUT[0] + 50, self.OUTPUT[1] + 50)
+        self.session.click_at(x, y)
+
     def window_frame(self):
         """Where the one window lies on the compositor's output, with its title
-        bar: (left, top, right, bottom) on the X screen, or None. The pointer is
-        put in the output's corner first, where the window never lies."""
-        width, height = self.OUTPUT
-        self.session.move_to(width - 2, height - 2)
-        shot = self.session.screenshot(0, 0, width - 24, height - 24)
-        return shot.convert("L").point(lambda v: 255 if v > 8 else 0).getbbox()
+        bar and border: (left, top, right, bottom) on the X screen, or None.
+        Found by the colour Qt draws them in: the pointer the compositor draws
+        may stand anywhere, even where no move of the pointer has reached it."""
+        shot = self.session.screenshot(0, 0, *self.OUTPUT)
+        frame = Image.eval(shot, lambda v: 255 if v == self.FRAME_GREY else 0).convert("L")
+        # Only the frame's grey is left; single stray pixels are not a frame.
+        box = frame.point(lambda v: 255 if v == 255 else 0).filter(ImageFilter.MinFilter(3))
+        box = box.getbbox()
+        return box and (box[0] - 1, box[1] - 1, box[2] + 1, box[3] + 1)
 
 
 # The right halves that a compound-text escape "ESC - F" selects.

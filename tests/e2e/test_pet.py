@@ -444,6 +444,7 @@ class Wayland(Case):
         for what, maximize_first in (("close button", False), ("maximize, then close", True)):
             with self.subTest(what):
                 weston = harness.Weston(self.session, "x11")
+                self.addCleanup(weston.close)
                 log = os.path.join(self.session.tmp, "wayland-%s.log" % weston.socket)
                 with open(log, "w") as stderr:
                     program = self.start(weston, env=dict(weston.env, WAYLAND_DEBUG="1"),
@@ -452,13 +453,14 @@ class Wayland(Case):
                     lambda box: box if box and (box[2] - box[0], box[3] - box[1]) == self.FRAME
                     else None)(weston.window_frame()))
                 if maximize_first:
-                    self.session.click_at(frame[0] + self.MAXIMIZE[0], frame[1] + self.MAXIMIZE[1])
+                    weston.click_at(frame[0] + self.MAXIMIZE[0], frame[1] + self.MAXIMIZE[1])
                     harness.wait_until("the window maximized and back",
                                        lambda: maximized_and_back(log))
                     self.assertEqual(weston.window_frame(), frame)
-                self.session.click_at(frame[0] + self.CLOSE[0], frame[1] + self.CLOSE[1])
+                weston.click_at(frame[0] + self.CLOSE[0], frame[1] + self.CLOSE[1])
                 self.assertEqual(program.wait_exit(), 0)
                 self.assertEqual(program.pet_bytes(), pet_line(*self.SAVED))
+                weston.close()  # its output would lie over the next one's
 
 
 class Scaled(Case):
