@@ -1,5 +1,6 @@
 #include "pet_file.h"
 
+#include "core/regular_file.h"
 #include "core/runtime_error.h"
 #include "core/system_error_text.h"
 
@@ -22,9 +23,6 @@ constexpr qint64 kLargestBackup = 1024 * 1024;
 // As many symbolic links in a row as the system itself follows.
 constexpr int kMostLinks = 40;
 
-// Stands for "not a regular file" where an error number is expected.
-constexpr int kNotRegularFile = -1;
-
 QString reasonText(int error) {
     return error == kNotRegularFile ? notRegularFileText() : systemErrorText(error);
 }
@@ -41,38 +39,6 @@ RuntimeError writeError(const QString& path, const QString& reason) {
 
 QString systemReason() {
     return systemErrorText(errno);
-}
-
-// 0 for a regular file; otherwise what to tell about the file instead.
-int fileKindError(const struct stat& info) {
-    if (S_ISREG(info.st_mode))
-        return 0;
-    return S_ISDIR(info.st_mode) ? EISDIR : kNotRegularFile;
-}
-
-// Opens the regular file at the path without ever waiting: a pipe or a device
-// in its place would hold open() or read() forever. The type is checked before
-// opening, so nothing else is even opened, and again on the open descriptor,
-// in case the path changed in between. -1 with `error` set when it fails.
-int openRegularFile(const QByteArray& name, int flags, int& error) {
-    struct stat info {};
-    if (::stat(name.constData(), &info) != 0) {
-        error = errno;
-        return -1;
-    }
-    if ((error = fileKindError(info)) != 0)
-        return -1;
-    const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        error = errno;
-        return -1;
-    }
-    error = ::fstat(fd, &info) == 0 ? fileKindError(info) : errno;
-    if (error != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
 }
 
 // Every byte or an error: a short write (a full disk, a size limit) must never
