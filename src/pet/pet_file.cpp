@@ -8,9 +8,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -109,22 +111,46 @@ QByteArray folderOf(const QByteArray& file) {
     return slash <= 0 ? QByteArray("/") : file.left(slash);
 }
 
-// The temporary file a save writes beside the pet file: "Pets.pets.saving-"
-// and six characters mkstemp chooses.
-const QString kTemporaryInfix = QStringLiteral(".saving-");
+// The temporary file a save writes beside the pet file: "Pets.pets.saving-",
+// the number of the process that saves, "-" and six characters mkstemp
+// chooses. The number tells a dead save's file from one being written.
+const QString kTemporaryMark = QStringLiteral(".saving-");
+const QString kTemporaryInfix = kTemporaryMark + QString::number(::getpid()) + QLatin1Char('-');
 constexpr qsizetype kTemporaryRandomLength = 6;
 
-// A save that was killed before its rename leaves its temporary file behind.
-// Only one window keeps the pet, so any such file is a dead save's, and the
-// next save that succeeds clears them away.
+// The process that wrote a temporary file, from what follows
+// "Pets.pets.saving-" in its name: 0 for a name without the number, as the
+// program's earlier versions named them, -1 for a name no save gives.
+pid_t temporaryWriter(QStringView rest) {
+    if (rest.size() == kTemporaryRandomLength)
+        return 0;
+    const QStringView number = rest.chopped(std::min(rest.size(), kTemporaryRandomLength + 1));
+    if (number.isEmpty() || rest[number.size()] != u'-' ||
+        !std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return -1;
+    bool converted = false;
+    const int writer = number.toInt(&converted);
+    return converted && writer > 0 ? writer : -1;
+}
+
+bool processLives(pid_t process) {
+    return ::kill(process, 0) == 0 || errno != ESRCH;
+}
+
+// A save that was killed before its rename leaves its temporary file behind,
+// and the next save that succeeds clears such files away. One whose writer
+// still lives is left alone: that may be another program saving the same file
+// at this moment, one that could not take the one-window lock, say.
 void removeDeadTemporaries(const QString& path) {
     const QFileInfo info(path);
-    const QString prefix = info.fileName() + kTemporaryInfix;
+    const QString prefix = info.fileName() + kTemporaryMark;
     QDir folder = info.dir();
     for (const QString& name : folder.entryList({prefix + QStringLiteral("*")},
-                                                QDir::Files | QDir::Hidden | QDir::System))
-        if (name.size() == prefix.size() + kTemporaryRandomLength)
+                                                QDir::Files | QDir::Hidden | QDir::System)) {
+        const pid_t writer = temporaryWriter(QStringView(name).sliced(prefix.size()));
+        if (writer == 0 || (writer > 0 && !processLives(writer)))
             folder.remove(name);
+    }
 }
 
 // The folder refuses this user a new file there, or the renaming of one.
@@ -257,4 +283,8 @@ void keepPetFileBackup(const QString& path) {
     ::fchmod(backup.handle(), info.st_mode & 0777);
     if (backup.write(bytes) != bytes.size() || !backup.flush())
         backup.remove();
+}
+
+QString petFileTarget(const QString& path) {
+    return QFile::decodeName(linkedFile(path));
 }

@@ -18,6 +18,11 @@ PetRecord readPetFile(const QString& path);
 // write-protected file is a run-time error, and the old file stays as it was.
 void writePetFile(const QString& path, const PetRecord& record);
 
+// The file a save of the path writes: the end of the chain of symbolic links
+// at the path, which need not exist yet. A chain that never ends is a
+// run-time error.
+QString petFileTarget(const QString& path);
+
 // Keeps a copy of the file as "<path>.bak" before it is replaced by a window
 // that could not read it, if it is a regular file of at most 1 MiB: anything
 // else is no pet worth the copy. A backup already there is kept: it is the

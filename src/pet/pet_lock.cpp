@@ -2,6 +2,8 @@
 
 #include "core/come_forward_signal.h"
 #include "core/pet_file_name.h"
+#include "core/runtime_error.h"
+#include "pet_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,6 +27,21 @@ int openLockFile(const QByteArray& path) {
     return ::open(path.constData(), O_RDONLY | kOpenFlags, 0666);
 }
 
+// The file a save writes, which a link may put in another folder: two program
+// folders whose pet files link to one file keep one pet. A chain of links that
+// never ends leaves the pet file itself, whose reading start-up then reports.
+QString savedFile(const QString& petFile) {
+    try {
+        return petFileTarget(petFile);
+    } catch (const RuntimeError&) {
+        return petFile;
+    }
+}
+
+QByteArray lockFileName(const QString& file) {
+    return QFile::encodeName(file + QStringLiteral(".lock"));
+}
+
 // The whole file, as a record lock: the system names its holder to anyone
 // who asks, which the lock taken by flock does not.
 struct flock wholeFile(short type) {
@@ -39,8 +56,12 @@ struct flock wholeFile(short type) {
 PetLock::PetLock(const QString& folder) {
     if (!QDir(folder).exists())
         return;
-    fd_ = openLockFile(
-        QFile::encodeName(QDir(folder).filePath(kPetFileName + QStringLiteral(".lock"))));
+    const QString petFile = QDir(folder).filePath(kPetFileName);
+    fd_ = openLockFile(lockFileName(savedFile(petFile)));
+    // Where the saved file's folder admits no lock file, the one beside the
+    // pet file still keeps a second window of this program folder out.
+    if (fd_ < 0)
+        fd_ = openLockFile(lockFileName(petFile));
     if (fd_ < 0)
         return;
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
