@@ -7,16 +7,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// Never blocks, whatever lies at the lock file's name (a FIFO, a device).
-constexpr int kOpenFlags = O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+// Never blocks, whatever lies at the lock file's name (a FIFO, a device), and
+// never follows a link put there: it could point at any file of the system.
+constexpr int kOpenFlags = O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW;
 
 // A lock file the user may read but not write (left by a run as another user)
 // still carries the lock: flock needs no write access.
@@ -42,6 +45,20 @@ QByteArray lockFileName(const QString& file) {
     return QFile::encodeName(file + QStringLiteral(".lock"));
 }
 
+// The lock file beside the file the pet file links to. A link may point
+// anywhere, so it is used only in a folder of the pet folder's owner: a link
+// in a user's pet folder never makes a program run by root create or lock a
+// file where it points. -1 elsewhere.
+int openLockFileBesideTarget(const QString& petFolder, const QString& target) {
+    struct stat owner {};
+    struct stat folder {};
+    if (::stat(QFile::encodeName(petFolder).constData(), &owner) != 0 ||
+        ::stat(QFile::encodeName(QFileInfo(target).path()).constData(), &folder) != 0 ||
+        folder.st_uid != owner.st_uid)
+        return -1;
+    return openLockFile(lockFileName(target));
+}
+
 // The whole file, as a record lock: the system names its holder to anyone
 // who asks, which the lock taken by flock does not.
 struct flock wholeFile(short type) {
@@ -57,9 +74,10 @@ PetLock::PetLock(const QString& folder) {
     if (!QDir(folder).exists())
         return;
     const QString petFile = QDir(folder).filePath(kPetFileName);
-    fd_ = openLockFile(lockFileName(savedFile(petFile)));
-    // Where the saved file's folder admits no lock file, the one beside the
-    // pet file still keeps a second window of this program folder out.
+    if (const QString target = savedFile(petFile); target != petFile)
+        fd_ = openLockFileBesideTarget(folder, target);
+    // Without a lock file there, the one beside the pet file still keeps a
+    // second window of this program folder out.
     if (fd_ < 0)
         fd_ = openLockFile(lockFileName(petFile));
     if (fd_ < 0)
