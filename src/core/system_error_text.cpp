@@ -1,11 +1,8 @@
 #include "system_error_text.h"
 
-#include <QFile>
+#include "regular_file.h"
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 QString systemErrorText(int error) {
     switch (error) {
@@ -31,6 +28,8 @@ QString systemErrorText(int error) {
         return QStringLiteral("файл слишком велик");
     case EIO:
         return QStringLiteral("ошибка ввода-вывода");
+    case kNotRegularFile:
+        return notRegularFileText();
     default:
         return QStringLiteral("системная ошибка номер %1").arg(error);
     }
@@ -38,20 +37,4 @@ QString systemErrorText(int error) {
 
 QString notRegularFileText() {
     return QStringLiteral("это не обычный файл");
-}
-
-QString pictureFailureText(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(name.constData(), &info) != 0)
-        return systemErrorText(errno);
-    if (S_ISDIR(info.st_mode))
-        return systemErrorText(EISDIR);
-    if (!S_ISREG(info.st_mode))
-        return notRegularFileText();
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return systemErrorText(errno);
-    ::close(fd);
-    return QStringLiteral("файл повреждён или это не рисунок");
 }

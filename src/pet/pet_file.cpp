@@ -1,5 +1,6 @@
 #include "pet_file.h"
 
+#include "core/regular_file.h"
 #include "core/runtime_error.h"
 #include "core/system_error_text.h"
 #include "file_attributes.h"
@@ -10,11 +11,13 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <fcntl.h>
 #include <optional>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,9 +29,6 @@ constexpr qint64 kLargestBackup = 1024 * 1024;
 
 // As many symbolic links in a row as the system itself follows.
 constexpr int kMostLinks = 40;
-
-// Stands for "not a regular file" where an error number is expected.
-constexpr int kNotRegularFile = -1;
 
 QString reasonText(int error) {
     return error == kNotRegularFile ? notRegularFileText() : systemErrorText(error);
@@ -46,38 +46,6 @@ RuntimeError writeError(const QString& path, const QString& reason) {
 
 QString systemReason() {
     return systemErrorText(errno);
-}
-
-// 0 for a regular file; otherwise what to tell about the file instead.
-int fileKindError(const struct stat& info) {
-    if (S_ISREG(info.st_mode))
-        return 0;
-    return S_ISDIR(info.st_mode) ? EISDIR : kNotRegularFile;
-}
-
-// Opens the regular file at the path without ever waiting: a pipe or a device
-// in its place would hold open() or read() forever. The type is checked before
-// opening, so nothing else is even opened, and again on the open descriptor,
-// in case the path changed in between. -1 with `error` set when it fails.
-int openRegularFile(const QByteArray& name, int flags, int& error) {
-    struct stat info {};
-    if (::stat(name.constData(), &info) != 0) {
-        error = errno;
-        return -1;
-    }
-    if ((error = fileKindError(info)) != 0)
-        return -1;
-    const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        error = errno;
-        return -1;
-    }
-    error = ::fstat(fd, &info) == 0 ? fileKindError(info) : errno;
-    if (error != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
 }
 
 // Every byte or an error: a short write (a full disk, a size limit) must never
@@ -142,22 +110,46 @@ QByteArray folderOf(const QByteArray& file) {
     return slash <= 0 ? QByteArray("/") : file.left(slash);
 }
 
-// The temporary file a save writes beside the pet file: "Pets.pets.saving-"
-// and six characters mkstemp chooses.
-const QString kTemporaryInfix = QStringLiteral(".saving-");
+// The temporary file a save writes beside the pet file: "Pets.pets.saving-",
+// the number of the process that saves, "-" and six characters mkstemp
+// chooses. The number tells a dead save's file from one being written.
+const QString kTemporaryMark = QStringLiteral(".saving-");
+const QString kTemporaryInfix = kTemporaryMark + QString::number(::getpid()) + QLatin1Char('-');
 constexpr qsizetype kTemporaryRandomLength = 6;
 
-// A save that was killed before its rename leaves its temporary file behind.
-// Only one window keeps the pet, so any such file is a dead save's, and the
-// next save that succeeds clears them away.
+// The process that wrote a temporary file, from what follows
+// "Pets.pets.saving-" in its name: 0 for a name without the number, as the
+// program's earlier versions named them, -1 for a name no save gives.
+pid_t temporaryWriter(QStringView rest) {
+    if (rest.size() == kTemporaryRandomLength)
+        return 0;
+    const QStringView number = rest.chopped(std::min(rest.size(), kTemporaryRandomLength + 1));
+    if (number.isEmpty() || rest[number.size()] != u'-' ||
+        !std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return -1;
+    bool converted = false;
+    const int writer = number.toInt(&converted);
+    return converted && writer > 0 ? writer : -1;
+}
+
+bool processLives(pid_t process) {
+    return ::kill(process, 0) == 0 || errno != ESRCH;
+}
+
+// A save that was killed before its rename leaves its temporary file behind,
+// and the next save that succeeds clears such files away. One whose writer
+// still lives is left alone: that may be another program saving the same file
+// at this moment, one that could not take the one-window lock, say.
 void removeDeadTemporaries(const QString& path) {
     const QFileInfo info(path);
-    const QString prefix = info.fileName() + kTemporaryInfix;
+    const QString prefix = info.fileName() + kTemporaryMark;
     QDir folder = info.dir();
     for (const QString& name : folder.entryList({prefix + QStringLiteral("*")},
-                                                QDir::Files | QDir::Hidden | QDir::System))
-        if (name.size() == prefix.size() + kTemporaryRandomLength)
+                                                QDir::Files | QDir::Hidden | QDir::System)) {
+        const pid_t writer = temporaryWriter(QStringView(name).sliced(prefix.size()));
+        if (writer == 0 || (writer > 0 && !processLives(writer)))
             folder.remove(name);
+    }
 }
 
 // The folder refuses this user a new file there, or the renaming of one.
@@ -438,4 +430,8 @@ void keepPetFileBackup(const QString& path) {
     }
     if (why)
         filesLeftAsTheyAre().insert(absolute(path), *why);
+}
+
+QString petFileTarget(const QString& path) {
+    return QFile::decodeName(linkedFile(path));
 }

@@ -25,6 +25,11 @@ PetRecord readPetFile(const QString& path);
 // error, and the old file stays as it was.
 void writePetFile(const QString& path, const PetRecord& record);
 
+// The file a save of the path writes: the end of the chain of symbolic links
+// at the path, which need not exist yet. A chain that never ends is a
+// run-time error.
+QString petFileTarget(const QString& path);
+
 // Keeps a copy of the file, written and synced, before a window that could
 // not read it replaces it: as "<path>.bak", the earlier copy there, if its
 // content differs, put aside as "<path>.bak.1" or the next free number up to

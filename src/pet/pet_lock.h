@@ -6,7 +6,8 @@
 // Only one window may keep the pet at a time: two open windows would each save
 // on closing, and the last to close would silently undo the other's care.
 //
-// The lock is the kernel's, on the file "Pets.pets.lock" beside the pet file:
+// The lock is the kernel's, on a lock file beside the file a save writes, so
+// "Pets.pets.lock" beside the pet file, or beside the file it links to:
 // it is held while the keeping program lives and released however it ends,
 // so a crash, a kill or a frozen machine leaves nothing to clean up. What the
 // lock file contains never matters.

@@ -111,12 +111,30 @@ private:
     ByteSource bytes_;
 };
 
+// A double quote inside a field would end it when the file is read back, and
+// the format has no escape for it. So a quote written into the file by hand
+// reads as the typographic one, which the code page holds: « where a
+// quotation opens (at the start, after a space or a bracket), » where it
+// closes. The name Том "Кот" typed into the file shows as Том «Кот» in the
+// window, and is saved so.
+QString withTypographicQuotes(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char(kQuote))
+            continue;
+        const bool opens = i == 0 || text[i - 1].isSpace() ||
+                           text[i - 1].category() == QChar::Punctuation_Open ||
+                           text[i - 1].category() == QChar::Punctuation_InitialQuote;
+        text[i] = opens ? QChar(u'\u00AB') : QChar(u'\u00BB');
+    }
+    return text;
+}
+
 QString decoded(const QByteArray& bytes) {
-    return fromCodePage1251(bytes);
+    return withTypographicQuotes(fromCodePage1251(bytes));
 }
 
 QByteArray encoded(const QString& text) {
-    std::optional<QByteArray> bytes = toCodePage1251(text);
+    std::optional<QByteArray> bytes = toCodePage1251(withTypographicQuotes(text));
     if (!bytes)
         throw RuntimeError(
             QStringLiteral("Текст «%1» нельзя записать в кодировке Windows-1251.").arg(text));

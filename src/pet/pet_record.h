@@ -31,13 +31,14 @@ inline constexpr qsizetype kLongestPetField = 64 * 1024;
 
 // Reads eight items from the device and nothing more: items are separated by
 // commas or line ends, may be quoted, and what follows the eighth is left
-// unread. Fewer than eight items, an overlong item or bytes outside
-// Windows-1251 are a run-time error.
+// unread. A double quote inside an item reads as « or ». Fewer than eight
+// items, an overlong item or bytes outside Windows-1251 are a run-time error.
 PetRecord readPetRecord(QIODevice& in);
 PetRecord parsePetRecord(QByteArrayView bytes);
 
-// One line: eight quoted fields joined by commas, then CR LF, in Windows-1251.
-// A text that Windows-1251 cannot hold is a run-time error.
+// One line: eight quoted fields joined by commas, then CR LF, in Windows-1251,
+// a double quote inside a field written as « or ». A text that Windows-1251
+// cannot hold is a run-time error.
 QByteArray petRecordBytes(const PetRecord& record);
 
 // A new pet under the given name.

@@ -1,13 +1,18 @@
 #include "form_runtime.h"
 
 #include "controls.h"
+#include "core/regular_file.h"
 #include "core/runtime_error.h"
 #include "core/system_error_text.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -34,14 +39,32 @@ QString twinPath(const QString& path) {
            suffix;
 }
 
+// The picture in the file at the path, read only from a regular file and
+// without ever waiting: a pipe or a device there would hold the window
+// forever. A null image when the file holds no picture, or with `error` set
+// when it cannot be opened.
+QImage readPicture(const QString& path, int& error) {
+    const int fd = openRegularFile(QFile::encodeName(path), O_RDONLY, error);
+    if (fd < 0)
+        return {};
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        error = EIO;
+        return {};
+    }
+    return QImageReader(&file).read();
+}
+
 // On a scaled screen the picture gives way to its twin when the twin reads and
 // has exactly twice its size: at a device pixel ratio of 2 the twin covers the
-// same area on screen, with finer detail. A twin that is missing, unreadable or
-// of another size (left from older pictures) is passed over.
+// same area on screen, with finer detail. A twin that is missing, unreadable,
+// no regular file or of another size (left from older pictures) is passed over.
 QImage sharpestPicture(const QString& path, const QImage& picture, qreal devicePixelRatio) {
     if (devicePixelRatio <= 1)
         return picture;
-    QImage twin = QImageReader(twinPath(path)).read();
+    int error = 0;
+    QImage twin = readPicture(twinPath(path), error);
     if (twin.size() != picture.size() * 2)
         return picture;
     twin.setDevicePixelRatio(2);
@@ -167,13 +190,15 @@ void FormRuntime::deliverHeldTicks() {
 // The named file itself is always read first: whether a picture exists and
 // reads is its file's matter alone, at any scale.
 QPixmap FormRuntime::loadPicture(const QString& path, qreal devicePixelRatio) const {
-    if (!QFileInfo(path).isFile())
+    int error = 0;
+    const QImage image = readPicture(path, error);
+    if (error == ENOENT)
         throw RuntimeError(QStringLiteral("Не найден файл рисунка «%1».").arg(path));
-    QImageReader reader(path);
-    const QImage image = reader.read();
     if (image.isNull())
-        throw RuntimeError(QStringLiteral("Не удалось прочитать рисунок «%1»: %2.")
-                               .arg(path, pictureFailureText(path)));
+        throw RuntimeError(
+            QStringLiteral("Не удалось прочитать рисунок «%1»: %2.")
+                .arg(path, error != 0 ? systemErrorText(error)
+                                      : QStringLiteral("файл повреждён или это не рисунок")));
     return QPixmap::fromImage(sharpestPicture(path, image, devicePixelRatio));
 }
 

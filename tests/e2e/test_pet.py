@@ -505,6 +505,17 @@ class Scaled(Case):
                 self.assertEqual(program.pet_bytes(), stored)
 
 
+    def test_a_twin_that_is_no_file_is_passed_over(self):
+        stored = pet_line(NAME, "2", FRESH_MARKER)
+        program = self.program(stored)
+        twin = os.path.join(program.folder, "G", "Bg@2x.gif")
+        os.remove(twin)
+        os.mkfifo(twin)  # a pipe: opening it would wait for a writer forever
+        program.start(env=self.scaled()).main_window(NAME)
+        program.close()
+        self.assertEqual(program.pet_bytes(), pet_line(NAME, "2", today_text()))
+
+
 class Accessibility(Case):
     def test_controls_tell_screen_readers_what_they_are(self):
         program = self.program(pet_line(NAME, "6", FRESH_MARKER, "5", "7", "3", "0", "10"))

@@ -30,6 +30,7 @@ class KillWhileSavingTest : public QObject {
 private slots:
     void killedSaverLeavesAWholeRecord();
     void saveClearsOnlyTheTemporariesOfDeadSaves();
+    void twoSaversOfOneFileLeaveEachOtherAlone();
 };
 
 void KillWhileSavingTest::killedSaverLeavesAWholeRecord() {
@@ -111,6 +112,26 @@ void KillWhileSavingTest::saveClearsOnlyTheTemporariesOfDeadSaves() {
     QStringList left = strayFiles(dir);
     left.sort();
     QCOMPARE(left, expected);
+}
+
+// However the one-window lock was got round, a save clears only what dead
+// saves left: never the file another living saver is still writing.
+void KillWhileSavingTest::twoSaversOfOneFileLeaveEachOtherAlone() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Pets.pets"));
+    QProcess savers[2];
+    for (int i = 0; i < 2; ++i) {
+        savers[i].setProgram(QStringLiteral(PET_SAVE_LOOP));
+        savers[i].setArguments({path, QString::number(1000 * i), QStringLiteral("300")});
+        savers[i].setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        savers[i].start();
+    }
+    for (QProcess& saver : savers) {
+        QVERIFY(saver.waitForFinished(60000));
+        QCOMPARE(saver.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(saver.exitCode(), 0);
+    }
+    QCOMPARE(strayFiles(dir), QStringList());
 }
 
 QTEST_GUILESS_MAIN(KillWhileSavingTest)

@@ -39,6 +39,7 @@ pid_t keepInChild(const QTemporaryDir& folder) {
 class PetLockTest : public QObject {
     Q_OBJECT
 private slots:
+    void secondWindowFindsThePetTaken_data();
     void secondWindowFindsThePetTaken();
     void leftoverLockFileKeepsNobodyOut_data();
     void leftoverLockFileKeepsNobodyOut();
@@ -46,16 +47,32 @@ private slots:
     void noPictureFolderNoLock();
 };
 
+// The second window is started from the same program folder, or from another
+// whose pet file is a link to the same file, as the first one's is.
+void PetLockTest::secondWindowFindsThePetTaken_data() {
+    QTest::addColumn<bool>("linked");
+    QTest::newRow("the same program folder") << false;
+    QTest::newRow("two program folders linking to one pet file") << true;
+}
+
 void PetLockTest::secondWindowFindsThePetTaken() {
+    QFETCH(bool, linked);
     QTemporaryDir folder;
+    QTemporaryDir other;
+    QTemporaryDir home;
+    if (linked)
+        for (const QTemporaryDir* program : {&folder, &other})
+            QVERIFY(::symlink(QFile::encodeName(home.filePath("kept.pets")).constData(),
+                              QFile::encodeName(program->filePath("Pets.pets")).constData()) == 0);
+    const QString secondFolder = linked ? other.path() : folder.path();
     {
         const PetLock first(folder.path());
         QVERIFY(!first.heldElsewhere());
-        const PetLock second(folder.path());
+        const PetLock second(secondFolder);
         QVERIFY(second.heldElsewhere());
     }
     // Closed, the pet can be opened again.
-    const PetLock later(folder.path());
+    const PetLock later(secondFolder);
     QVERIFY(!later.heldElsewhere());
 }
 
