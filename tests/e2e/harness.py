@@ -232,12 +232,15 @@ class Session:
         return value.decode("utf-8", "replace") if isinstance(value, bytes) else str(value)
 
     def top_level_windows(self):
-        """The programs' own windows: a window manager lists them, having put
-        each inside a frame of its own; without one they lie on the root."""
+        """The programs' own windows: on the root, or listed by a window manager
+        that has put each inside a frame of its own (the list may outlive it)."""
+        windows = self.root.query_tree().children
         managed = self.root.get_full_property(self.atom("_NET_CLIENT_LIST"), X.AnyPropertyType)
         if managed is not None:
-            return [self.x.create_resource_object("window", w) for w in managed.value]
-        return self.root.query_tree().children
+            ids = {w.id for w in windows}
+            windows += [self.x.create_resource_object("window", w)
+                        for w in managed.value if w not in ids]
+        return windows
 
     def windows_of(self, pid):
         """The mapped top-level windows of a process: (window, title, geometry)."""
