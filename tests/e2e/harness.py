@@ -16,7 +16,6 @@ import shutil
 import signal
 import subprocess
 import tempfile
-import sys
 import time
 
 from PIL import Image, ImageChops
@@ -588,7 +587,7 @@ class ScreenReader:
         self.procs = [session._spawn(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
                                      stderr=subprocess.DEVNULL)]
         self.procs.append(session._spawn(
-            [sys.executable, "-c", _ORCA_LINE_BY_LINE, self.log, prefs], env=self.env,
+            ["/usr/bin/python3", "-c", _ORCA_LINE_BY_LINE, self.log, prefs], env=self.env,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         self.wait_for("Orca's greeting", lambda said: said, since=0, timeout=30)
 

@@ -586,7 +586,7 @@ class ScreenReader(Case):
         all said since the mark."""
         return self.orca.wait_for(
             "«%s»" % text, lambda said: len([u for u in said if text in u]) >= count and said,
-            since, timeout=5)
+            since, timeout=10)
 
     def press(self, key, text, *held):
         """Presses a key and waits for `text` to be said."""
