@@ -37,10 +37,10 @@ public:
     // text is announced.
     void makeStatusLine();
     bool isStatusLine() const { return statusLine_; }
-    // Has the status line's screen reader say a text at once, unasked.
+    // Has screen readers say a text at once, unasked, as a notice of the line.
     void announce(const QString& text);
     // How many times the text has been written, changed or not.
-    int writeCount() const { return writeCount_; }
+    quint64 writeCount() const { return writeCount_; }
 
 signals:
     void mouseMoved();
@@ -61,7 +61,7 @@ private:
     bool hiddenFromScreenReaders_ = false;
     bool statusLine_ = false;
     SpokenNotice* notice_ = nullptr;
-    int writeCount_ = 0;
+    quint64 writeCount_ = 0;
 };
 
 // What a screen reader speaks as soon as it appears: a notice inside the

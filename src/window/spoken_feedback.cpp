@@ -11,7 +11,7 @@ void frmForm::connectSpokenFeedback() {
 // The pet's answer is said at once, however the choice was given, and again
 // when the same choice brings the same answer, since the user chose again.
 void frmForm::choose(qint16 n) {
-    const int writes = lblSTR->writeCount();
+    const quint64 writes = lblSTR->writeCount();
     runtime_.handleEvent([this, n] { imgS_Click(n); });
     if (lblSTR->writeCount() != writes)
         lblSTR->announce(lblSTR->text());
