@@ -27,6 +27,7 @@ package_packages=(dpkg-dev file)
 test_packages=(
     xvfb xdotool x11-utils imagemagick
     python3 python3-xlib python3-pil python3-pyatspi at-spi2-core dbus-daemon
+    orca speech-dispatcher openbox libglib2.0-bin
     appstream desktop-file-utils acl
     weston qt6-wayland
     "${package_packages[@]}"

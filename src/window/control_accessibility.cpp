@@ -79,9 +79,8 @@ public:
             control()->setFocus(Qt::OtherFocusReason);
     }
 
-    QStringList keyBindingsForAction(const QString& action) const override {
-        return action == pressAction() ? QStringList{QStringLiteral("Return")} : QStringList();
-    }
+    // No key names: screen readers would read them out, in English.
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
     PictureControl* control() const { return static_cast<PictureControl*>(widget()); }
@@ -147,6 +146,18 @@ private:
     Label* label() const { return static_cast<Label*>(widget()); }
 };
 
+// A notice of the status line: heard without a role word, as its text alone.
+class SpokenNoticeInterface : public QAccessibleWidget {
+public:
+    explicit SpokenNoticeInterface(SpokenNotice* notice)
+        : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? static_cast<SpokenNotice*>(widget())->text()
+                                         : QAccessibleWidget::text(kind);
+    }
+};
+
 QAccessibleInterface* controlInterface(const QString&, QObject* object) {
     if (auto* control = qobject_cast<PictureControl*>(object))
         return new PictureControlInterface(control);
@@ -154,6 +165,8 @@ QAccessibleInterface* controlInterface(const QString&, QObject* object) {
         return label->isStatusLine()
                    ? static_cast<QAccessibleInterface*>(new StatusLineInterface(label))
                    : new LabelInterface(label);
+    if (auto* notice = qobject_cast<SpokenNotice*>(object))
+        return new SpokenNoticeInterface(notice);
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget && widget->isWindow() && object->inherits("frmForm"))
         return new ReadingOrderInterface(widget, QAccessible::Window);

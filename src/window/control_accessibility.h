@@ -4,5 +4,5 @@
 // so the picture buttons would not be heard as buttons nor the pet as a
 // picture; this tells them the role each picture control was given, lets
 // them press what a mouse could click, reads the window top to bottom and
-// left to right, and announces the status line.
+// left to right, announces the status line and speaks its notices.
 void installControlAccessibility();

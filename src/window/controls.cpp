@@ -43,6 +43,7 @@ Label::Label(QWidget* parent, const QString& text, int left, int top, int width,
 }
 
 void Label::setText(const QString& text) {
+    ++writeCount_;
     const QString old = std::exchange(text_, text);
     refit();
     update();
@@ -72,6 +73,17 @@ void Label::paintEvent(QPaintEvent*) {
     style()->drawItemText(&painter, rect(), flags, palette(), isEnabled(), text_, foregroundRole());
 }
 
+void Label::makeStatusLine() {
+    statusLine_ = true;
+    if (!notice_)
+        notice_ = new SpokenNotice(this);
+}
+
+void Label::announce(const QString& text) {
+    if (notice_)
+        notice_->say(text);
+}
+
 void Label::setSpokenCaption(const QString& caption) {
     spokenCaption_ = caption;
     setAccessibleName(spokenCaption_ + QStringLiteral(": ") + text());
@@ -94,6 +106,22 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
 }
 void Label::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
+}
+
+SpokenNotice::SpokenNotice(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+// Screen readers speak a notice when it comes into view; where none listens,
+// nothing is shown.
+void SpokenNotice::say(const QString& text) {
+    text_ = text;
+    if (!QAccessible::isActive())
+        return;
+    show();
+    hide();
 }
 
 PictureControl::PictureControl(QWidget* parent, int left, int top, int width, int height)
@@ -151,8 +179,10 @@ bool PictureControl::isOperable() const {
 }
 
 void PictureControl::press() {
-    if (isOperable())
-        emit clicked();
+    if (!isOperable())
+        return;
+    emit clicked();
+    emit pressedWithoutMouse();
 }
 
 void PictureControl::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QPainter;
+class SpokenNotice;
 
 // Every control of the window takes the mouse events over its area, also
 // without a handler, so that nothing reaches the control below it; movement
@@ -34,8 +35,12 @@ public:
 
     // The line where the pet answers: read as a status bar, and every new
     // text is announced.
-    void makeStatusLine() { statusLine_ = true; }
+    void makeStatusLine();
     bool isStatusLine() const { return statusLine_; }
+    // Has screen readers say a text at once, unasked, as a notice of the line.
+    void announce(const QString& text);
+    // How many times the text has been written, changed or not.
+    quint64 writeCount() const { return writeCount_; }
 
 signals:
     void mouseMoved();
@@ -55,6 +60,23 @@ private:
     QString spokenCaption_;
     bool hiddenFromScreenReaders_ = false;
     bool statusLine_ = false;
+    SpokenNotice* notice_ = nullptr;
+    quint64 writeCount_ = 0;
+};
+
+// What a screen reader speaks as soon as it appears: a notice inside the
+// status line that takes no room and is never drawn. Each text is shown for a
+// moment and hidden again, so that it is said once and never read again.
+class SpokenNotice : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpokenNotice(QWidget* parent);
+
+    const QString& text() const { return text_; }
+    void say(const QString& text);
+
+private:
+    QString text_;
 };
 
 // What image controls and picture boxes share: a picture drawn at natural size
@@ -83,6 +105,8 @@ public:
 
 signals:
     void clicked();
+    // After the click of a press from the keyboard or a screen reader.
+    void pressedWithoutMouse();
     void mouseMoved();
 
 protected:

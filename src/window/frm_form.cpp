@@ -167,10 +167,10 @@ void frmForm::connectHandlers() {
 
     const auto choices = choiceImages();
     for (qint16 n = 0; n < qint16(choices.size()); ++n)
-        connect(choices[n], &Image::clicked, this,
-                [this, n] { runtime_.handleEvent([this, n] { imgS_Click(n); }); });
+        connect(choices[n], &Image::clicked, this, [this, n] { choose(n); });
 
     connectHints();
+    connectSpokenFeedback();
 }
 
 // The window holds the focus until Tab is first pressed, so Qt gives no control

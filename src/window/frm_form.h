@@ -138,6 +138,13 @@ private:
     // button's hint as what a screen reader says about it.
     void connectHints();
     void setUpKeyboard();
+    // What a user without the mouse hears and where the focus goes after a
+    // press: the care buttons lead to their choices, the data button has the
+    // needs said, and every choice has the pet's answer said.
+    void connectSpokenFeedback();
+    void choose(qint16 n);
+    void leadToChoices();
+    void speakNeeds();
     // The operable control after (or before) `from` in Tab order, if any.
     Image* nextOperable(QWidget* from, bool next) const;
     // Moves the focus on when its control has been covered or hidden, once

@@ -9,7 +9,9 @@ import argparse
 import contextlib
 import ctypes
 import datetime
+import json
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -228,10 +230,21 @@ class Session:
         value = prop.value
         return value.decode("utf-8", "replace") if isinstance(value, bytes) else str(value)
 
+    def top_level_windows(self):
+        """The programs' own windows: on the root, or listed by a window manager
+        that has put each inside a frame of its own (the list may outlive it)."""
+        windows = self.root.query_tree().children
+        managed = self.root.get_full_property(self.atom("_NET_CLIENT_LIST"), X.AnyPropertyType)
+        if managed is not None:
+            ids = {w.id for w in windows}
+            windows += [self.x.create_resource_object("window", w)
+                        for w in managed.value if w not in ids]
+        return windows
+
     def windows_of(self, pid):
         """The mapped top-level windows of a process: (window, title, geometry)."""
         found = []
-        for window in self.root.query_tree().children:
+        for window in self.top_level_windows():
             try:
                 attrs = window.get_attributes()
                 if attrs.map_state != X.IsViewable:
@@ -574,3 +587,114 @@ def needs_view_matches(panel, reference):
             image.paste((0, 0, 0), box)
         masked.append(image)
     return same_pixels(*masked)
+
+
+# Orca writes its debug log through a buffer; this runs it with the log opened
+# line by line, so that what it says can be read as it says it.
+_ORCA_LINE_BY_LINE = """
+import builtins, runpy, sys
+log = sys.argv[1]
+_open = builtins.open
+def line_by_line(f, mode="r", *a, **k):
+    if f == log and "w" in mode:
+        return _open(f, mode, buffering=1, encoding="utf-8")
+    return _open(f, mode, *a, **k)
+builtins.open = line_by_line
+sys.argv = ["/usr/bin/orca", "-u", sys.argv[2], "--debug-file=" + log]
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+"""
+
+_SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{")
+
+
+class ScreenReader:
+    """Debian's Orca, speaking Russian through speech-dispatcher's silent dummy
+    module, with a window manager, as a blind user's desktop runs it; what it
+    says is read from its debug log. Its key echo is off, so that all it says
+    comes from the program or from Orca's own commands."""
+
+    def __init__(self, session):
+        self.session = session
+        self.folder = tempfile.mkdtemp(prefix="orca-", dir=session.tmp)
+        home = os.path.join(self.folder, "home")
+        config = os.path.join(home, ".config")
+        os.makedirs(os.path.join(config, "speech-dispatcher"))
+        with open(os.path.join(config, "speech-dispatcher", "speechd.conf"), "w") as f:
+            f.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
+                    'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
+                    'DefaultLanguage "ru"\n')
+        prefs = os.path.join(self.folder, "prefs")
+        os.mkdir(prefs)
+        with open(os.path.join(prefs, "user-settings.conf"), "w") as f:
+            json.dump({"general": {"enableKeyEcho": False}, "pronunciations": {},
+                       "keybindings": {}, "profiles": {"default": {
+                           "profile": ["Default", "default"]}}}, f)
+        self.log = os.path.join(self.folder, "orca.log")
+        self.env = dict(session.env, HOME=home, XDG_CONFIG_HOME=config,
+                        LANG="C.UTF-8", LANGUAGE="ru")
+        self.env.pop("LC_ALL", None)
+        self.env.pop("LC_MESSAGES", None)
+        # What a desktop with a screen reader leaves set for the programs started in it.
+        subprocess.run(["gsettings", "set", "org.gnome.desktop.interface",
+                        "toolkit-accessibility", "true"], env=self.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+        self.procs = [session._spawn(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)]
+        self.procs.append(session._spawn(
+            ["/usr/bin/python3", "-c", _ORCA_LINE_BY_LINE, self.log, prefs], env=self.env,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        self.wait_for("Orca's greeting", lambda said: said, since=0, timeout=30)
+
+    def program_env(self):
+        """A program started on this desktop: no variable forces its accessibility."""
+        env = dict(self.session.env)
+        env.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)
+        return env
+
+    def mark(self):
+        """Where the log stands now: what is said from here on is heard after it."""
+        return os.path.getsize(self.log) if os.path.exists(self.log) else 0
+
+    def said(self, since):
+        """Everything said since the mark, one utterance each."""
+        if not os.path.exists(self.log):
+            return []
+        with open(self.log, "rb") as f:
+            f.seek(since)
+            text = f.read().decode("utf-8", "replace")
+        return _SPOKEN.findall(text)
+
+    def wait_for(self, what, condition, since, timeout=10.0):
+        """Waits until `condition` holds for what has been said since the mark."""
+        return wait_until(what + " said", lambda: condition(self.said(since)), timeout)
+
+    def close(self):
+        for proc in reversed(self.procs):
+            if proc.poll() is None:
+                with contextlib.suppress(ProcessLookupError):
+                    os.killpg(proc.pid, signal.SIGTERM)
+                try:
+                    proc.wait(3)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
+        # speech-dispatcher, started by Orca, runs on as a daemon, which this
+        # process has taken over as a child.
+        for pid in _children_named("speech-dispatch"):
+            with contextlib.suppress(ProcessLookupError):
+                os.kill(pid, signal.SIGTERM)
+
+
+def _children_named(name):
+    """The ids of this process's children whose command is `name`."""
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        with contextlib.suppress(OSError):
+            with open("/proc/%s/stat" % entry) as f:
+                stat = f.read()
+            command, rest = stat[stat.index("(") + 1:stat.rindex(")")], stat[stat.rindex(")") + 2:]
+            if command == name and int(rest.split()[1]) == os.getpid():
+                found.append(int(entry))
+    return found

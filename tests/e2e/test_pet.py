@@ -577,9 +577,11 @@ class Accessibility(Case):
         self.assertTrue(harness.same_pixels(button("static"), unmarked["static"]))
         for key in ("Tab", "Tab", "Return"):
             self.session.press_key(key)
-        self.wait_panel(program, ["f0.gif", "f1.gif", "f2.gif", "f3.gif"])
-        # Back from КУШАТЬ past ДАННЫЕ round to the choices, the last first.
-        for _ in range(3):
+        # КУШАТЬ moves the mark on to the first food: from there round to
+        # ДАННЫЕ, and back to the choices, the last first.
+        for _ in range(4):
+            self.session.press_key("Tab")
+        for _ in range(2):
             self.session.press_key("Tab", "Shift_L")
         self.session.press_key("space")
         self.assertEqual(self.watch_run(program, ["pfM2%d.gif" % i for i in range(4)], 3.0),
@@ -628,6 +630,86 @@ class Accessibility(Case):
         # One drink, not more: thirst -5, mood +1.
         self.assertEqual(program.pet_bytes(),
                          pet_line(NAME, "2", today_text(), "5", "1", "6", "3", "5"))
+
+
+class ScreenReader(Case):
+    """What a blind user hears from Orca, the desktop's screen reader."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.orca = harness.ScreenReader(CONFIG["session"])
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.orca.close()
+
+    def start(self, pet):
+        """Starts the pet on the screen reader's desktop; returns the log's mark."""
+        since = self.orca.mark()
+        program = self.program(pet).start(env=self.orca.program_env())
+        program.main_window(NAME)
+        self.hear(since, NAME)
+        return program, since
+
+    def hear(self, since, text, count=1):
+        """Waits until `count` utterances since the mark hold `text`; returns
+        all said since the mark."""
+        return self.orca.wait_for(
+            "«%s»" % text, lambda said: len([u for u in said if text in u]) >= count and said,
+            since, timeout=10)
+
+    def press(self, key, text, *held):
+        """Presses a key and waits for `text` to be said."""
+        since = self.orca.mark()
+        self.session.press_key(key, *held)
+        return self.hear(since, text)
+
+    def assert_russian(self, said):
+        self.assertEqual([u for u in said if re.search("[A-Za-z]", u)], [], "English heard")
+
+    def test_feeding_by_keyboard_is_heard(self):
+        program, start = self.start(pet_line(NAME, "6", FRESH_MARKER, "5", "7", "3", "0", "10"))
+        self.press("Tab", "Данные")
+        self.press("space", "Голод: 5, Жажда: 7, Настроение: 3, Сонливость: 0, Здоровье: 10, "
+                            "Возраст: 6")
+        self.press("Tab", "Кушать")
+        self.press("space", "Рыба")
+        # Said once, though the run ends with the focus moving on.
+        since = self.orca.mark()
+        self.session.press_key("space")
+        said = self.hear(since, "Данные")
+        self.assertEqual([u for u in said if u.startswith(NAME + ":")], [NAME + ": Спасибо!"])
+
+        # Hunger 0 now: each refusal is said, also the same one again.
+        self.press("Tab", "Кушать")
+        self.press("space", "Рыба")
+        since = self.orca.mark()
+        self.session.press_key("space")
+        self.hear(since, NAME + ": Я не хочу есть!")
+        self.session.press_key("space")
+        self.hear(since, NAME + ": Я не хочу есть!", count=2)
+
+        # Where am I: the button and its hint, with no key names between.
+        self.press("Tab", "Вылечить питомца", "Shift_L")
+        self.press("KP_Enter", "Вылечить питомца")
+        self.assert_russian(self.orca.said(start))
+        program.close()
+        self.assertEqual(program.pet_bytes(),
+                         pet_line(NAME, "6", today_text(), "0", "10", "5", "0", "10"))
+
+    def test_answers_to_the_mouse_and_to_a_screen_readers_press_are_heard(self):
+        program, start = self.start(pet_line(NAME, "3", FRESH_MARKER, "5", "5", "5", "1", "10"))
+        live = a11y().live_window(program.pid, NAME)
+        since = self.orca.mark()
+        self.assertTrue(a11y().press(a11y().find(live, "Спать")))
+        self.hear(since, "Луна: пора спать")
+        since = self.orca.mark()
+        program.click_choice(0)
+        self.hear(since, NAME + ": Я не хочу спать!")
+        self.assertTrue(a11y().press(a11y().find(live, "Луна: пора спать")))
+        self.hear(since, NAME + ": Я не хочу спать!", count=2)
+        self.assert_russian(self.orca.said(start))
+        program.close()
 
 
 class Install(Case):
