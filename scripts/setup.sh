@@ -23,7 +23,7 @@ build_packages=(
     libgif-dev libcanberra-dev
     fonts-dejavu-core fonts-dejavu-extra
 )
-package_packages=(dpkg-dev file)
+package_packages=(dpkg-dev)
 test_packages=(
     xvfb xdotool x11-utils imagemagick
     python3 python3-xlib python3-pil python3-pyatspi at-spi2-core dbus-daemon
