@@ -23,10 +23,12 @@ cxxflags="$CPPFLAGS $CXXFLAGS -ffile-prefix-map=$build=build"
 
 # A compiler cache, where there is one, keeps the compiled sources from one
 # package build to the next; it is taken up by a build folder's first configure.
+# Without a base folder: that would make the sources' paths relative, which the
+# debug information and so the program's build id would keep.
 if command -v ccache >/dev/null; then
     export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER-ccache}
-    export CCACHE_BASEDIR=${CCACHE_BASEDIR-$PWD}
 fi
+export CCACHE_BASEDIR=
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DPET_BENCHMARKS=OFF \
     -DPET_PER_USER_PET=ON -DCMAKE_INSTALL_PREFIX=/usr -DPET_INSTALL_LAUNCHER_DIR=games \
     -DPET_INSTALL_PROGRAM_DIR=libexec/pitomets -DPET_INSTALL_DATA_DIR=share/games/pitomets \

@@ -23,11 +23,11 @@ build_packages=(
     libgif-dev libcanberra-dev
     fonts-dejavu-core fonts-dejavu-extra
 )
-package_packages=(dpkg-dev)
+package_packages=(dpkg-dev git)
 test_packages=(
     xvfb xdotool x11-utils imagemagick
     python3 python3-xlib python3-pil python3-pyatspi at-spi2-core dbus-daemon
-    appstream desktop-file-utils
+    appstream desktop-file-utils lintian devscripts
     "${package_packages[@]}"
 )
 deep_packages=(clang libclang-rt-14-dev)
