@@ -23,12 +23,12 @@ build_packages=(
     libgif-dev libcanberra-dev
     fonts-dejavu-core fonts-dejavu-extra
 )
-package_packages=(dpkg-dev file)
+package_packages=(dpkg-dev git)
 test_packages=(
     xvfb xdotool x11-utils imagemagick
     python3 python3-xlib python3-pil python3-pyatspi at-spi2-core dbus-daemon
     orca speech-dispatcher openbox libglib2.0-bin
-    appstream desktop-file-utils acl
+    appstream desktop-file-utils acl lintian devscripts
     weston qt6-wayland
     "${package_packages[@]}"
 )

@@ -1,13 +1,18 @@
 #include "core/come_forward_signal.h"
 #include "pet/pet_lock.h"
+#include "window/command_line.h"
 #include "window/desktop_end.h"
 #include "window/desktop_services.h"
 #include "window/desktop_signals.h"
 #include "window/frm_form.h"
+#include "window/missing_display.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (const auto answered = answerCommandLine(argc, argv))
+        return *answered;
+    reportMissingDisplayInRussian();
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(PET_APP_ID));
     DesktopServices services;

@@ -5,15 +5,22 @@
 #include "system_sound.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+
+#include <string_view>
 
 namespace {
 
 // A build for a system-wide package keeps each user's pet in the user's own
 // data folder; a build from source keeps it in the program folder.
 constexpr bool kPetPerUser = PET_PER_USER_PET;
+// Where the install put the pictures, from the program folder: "G" beside the
+// program, or the system's shared data for a package.
+constexpr char kPicturesFromProgram[] = PET_PICTURES_FROM_PROGRAM;
+constexpr bool kPicturesBesideProgram = std::string_view(kPicturesFromProgram) == "G";
 
 } // namespace
 
@@ -60,9 +67,10 @@ QString DesktopServices::programFolder() const {
 QString DesktopServices::fileLocation(const QString& path) const {
     // Every picture passes here at every tick: a build from source keeps every
     // path as it is without looking at it.
-    if (!kPetPerUser)
+    if (!kPetPerUser && kPicturesBesideProgram)
         return path;
-    return petFileLocation(path, pictureFolder(), petFolder());
+    return ::fileLocation(path,
+                          {programFolder() + QStringLiteral("/G"), pictureFolder(), petFolder()});
 }
 
 QString DesktopServices::preparePetFolder() const {
@@ -73,7 +81,8 @@ QString DesktopServices::preparePetFolder() const {
 }
 
 QString DesktopServices::pictureFolder() const {
-    return programFolder() + QStringLiteral("/G");
+    return QDir::cleanPath(programFolder() + QLatin1Char('/') +
+                           QLatin1String(kPicturesFromProgram));
 }
 
 QString DesktopServices::petFolder() const {

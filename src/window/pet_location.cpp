@@ -6,13 +6,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-QString petFileLocation(const QString& path, const QString& pictureFolder,
-                        const QString& petFolder) {
+QString fileLocation(const QString& path, const FileHomes& homes) {
     const QFileInfo file(path);
-    if (!file.fileName().startsWith(kPetFileName) ||
-        QDir::cleanPath(file.path()) != QDir::cleanPath(pictureFolder))
+    if (QDir::cleanPath(file.path()) != QDir::cleanPath(homes.addressed))
         return path;
-    return QDir(petFolder).filePath(file.fileName());
+    const bool petFile = file.fileName().startsWith(kPetFileName);
+    return QDir(petFile ? homes.pets : homes.pictures).filePath(file.fileName());
 }
 
 void seedPetFolder(const QString& petFolder, const QString& installedPetFile) {

@@ -438,7 +438,10 @@ def same_pixels(a, b):
 class Program:
     """One program folder with its pet file, and the program run from it."""
 
-    def __init__(self, session, program, pictures, pet_bytes=None, folder=None):
+    def __init__(self, session, program, pictures, pet_bytes=None, folder=None,
+                 picture_folder=None):
+        """A fresh program folder, or the one given, with its pictures in G or
+        in the picture folder given."""
         self.session = session
         self.folder = folder or tempfile.mkdtemp(prefix="program-", dir=session.tmp)
         self.executable = os.path.join(self.folder, "pet")
@@ -446,11 +449,12 @@ class Program:
             shutil.copy2(program, self.executable)
             shutil.copytree(pictures, os.path.join(self.folder, "G"),
                             ignore=shutil.ignore_patterns(PET_FILE + "*"))
-        self.pet_path = os.path.join(self.folder, "G", PET_FILE)
+        picture_folder = picture_folder or os.path.join(self.folder, "G")
+        self.pet_path = os.path.join(picture_folder, PET_FILE)
         if pet_bytes is not None:
             with open(self.pet_path, "wb") as f:
                 f.write(pet_bytes)
-        self.gif = Picture(os.path.join(self.folder, "G"))
+        self.gif = Picture(picture_folder)
         self.workdir = tempfile.mkdtemp(prefix="cwd-", dir=session.tmp)
         self.proc = None
         self.scale = 1

@@ -27,9 +27,9 @@ APP_ID = "ru.pitomets.Pitomets"
 DEFAULT_PET = os.path.join(os.path.dirname(__file__), "..", "..", "src", "pet", "Pets.pets")
 
 
-def configure(session, program, pictures, build, package=None):
+def configure(session, program, pictures, build, package=None, package_copy=None):
     CONFIG.update(session=session, program=program, pictures=pictures, build=build,
-                  package=package)
+                  package=package, package_copy=package_copy)
 
 
 def desktop_command(exec_value):
@@ -66,9 +66,9 @@ class Case(unittest.TestCase):
                 program.proc.kill()
                 program.proc.wait()
 
-    def program(self, pet_bytes=None, folder=None, session=None):
+    def program(self, pet_bytes=None, folder=None, session=None, picture_folder=None):
         program = harness.Program(session or self.session, CONFIG["program"], CONFIG["pictures"],
-                                  pet_bytes, folder)
+                                  pet_bytes, folder, picture_folder)
         self.programs.append(program)
         return program
 
@@ -173,6 +173,32 @@ class StartUp(Case):
         self.assertFalse(os.path.exists(program.pet_path))
         self.assertEqual(program.close(), 0)
         self.assertEqual(program.pet_bytes(), pet_line("Pet", "0", today_text(), *("0",) * 5))
+
+    def test_command_line_answers_without_a_display_and_leaves_qt_its_options(self):
+        program = self.program(pet_line(NAME, "1", FRESH_MARKER))
+        no_display = {k: v for k, v in self.session.env.items()
+                      if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+
+        def run(*args):
+            return subprocess.run([program.executable, *args], env=no_display,
+                                  capture_output=True, text=True, timeout=10)
+
+        shown_help, version, wrong, bare = run("--help"), run("--version"), run("-frob"), run()
+        self.assertEqual((shown_help.returncode, shown_help.stderr), (0, ""))
+        self.assertRegex(shown_help.stdout, r"^Использование: pet .*\n(.*\n)*  --version ")
+        self.assertEqual((version.returncode, version.stderr), (0, ""))
+        self.assertRegex(version.stdout, r"^Питомец \d+\.\d+\n$")
+        self.assertEqual((wrong.returncode, wrong.stdout), (2, ""))
+        self.assertRegex(wrong.stderr, r"^pet: неизвестный параметр «-frob»\nИспользование: pet ")
+        # No display: told in Russian, ended by an exit code rather than an abort.
+        self.assertEqual(bare.returncode, 1, bare.stderr)
+        self.assertIn("pet: не удалось подключиться к графическому экрану", bare.stderr)
+        # Qt's own options still reach Qt: the display named on the command line
+        # and the session a session manager restores.
+        program.start([program.executable, "-display", self.session.env["DISPLAY"],
+                       "--session", "1234_5", "-style=fusion"], no_display)
+        program.main_window(NAME)
+        self.assertEqual(program.close(), 0)
 
     def test_idle_pet_pictures_follow_in_turn(self):
         program = self.program(pet_line(NAME, "1", FRESH_MARKER))
@@ -765,26 +791,32 @@ class Package(Case):
     """The Debian package, unpacked into a folder of its own rather than
     installed, run by two users of the machine who have never run it."""
 
-    def unpack(self):
-        folder = CONFIG["package"]
+    def deb(self, folder):
         if not folder:
             self.skipTest("no package folder given")
         debs = [f for f in os.listdir(folder) if f.endswith(".deb")]
         self.assertEqual(len(debs), 1, debs)
-        deb = os.path.join(folder, debs[0])
+        return os.path.join(folder, debs[0])
+
+    def unpack(self):
+        deb = self.deb(CONFIG["package"])
         listing = subprocess.run(["dpkg-deb", "-c", deb], check=True, capture_output=True,
                                  text=True).stdout
         paths = {line.split()[5] for line in listing.splitlines()}
-        self.assertEqual([p for p in paths if not p.startswith("./usr/")], [])
-        for path in ("bin/pet", "lib/pet/pet", "lib/pet/G/Pets.pets", "lib/pet/G/Bg.gif",
-                     "share/applications/%s.desktop" % APP_ID,
-                     "share/icons/hicolor/48x48/apps/%s.png" % APP_ID,
-                     "share/metainfo/%s.metainfo.xml" % APP_ID, "share/man/man6/pet.6.gz",
-                     "share/doc/pitomets/copyright"):
-            self.assertIn("./usr/" + path, paths)
+        self.assertEqual([p for p in paths if p != "./" and not p.startswith("./usr/")], [])
+        wanted = ("games/pet", "libexec/pitomets/pet", "share/games/pitomets/G/Pets.pets",
+                  "share/games/pitomets/G/Bg.gif", "share/doc/pitomets/changelog.gz",
+                  "share/man/ru/man6/pet.6.gz",
+                  "share/applications/%s.desktop" % APP_ID,
+                  "share/icons/hicolor/48x48/apps/%s.png" % APP_ID,
+                  "share/metainfo/%s.metainfo.xml" % APP_ID, "share/man/man6/pet.6.gz",
+                  "share/doc/pitomets/copyright")
+        self.assertEqual([p for p in wanted if "./usr/" + p not in paths], [])
         depends = subprocess.run(["dpkg-deb", "-f", deb, "Depends"], check=True,
                                  capture_output=True, text=True).stdout
         self.assertIn("libqt6widgets6", depends)
+        # The labels' font: without it the captions run into their values.
+        self.assertRegex(depends, r"(^|, )fonts-dejavu-extra(,|$)")
 
         # Readable to every user, as an installed package is.
         root = tempfile.mkdtemp(prefix="pet-package-")
@@ -792,6 +824,21 @@ class Package(Case):
         os.chmod(root, 0o755)
         subprocess.run(["dpkg-deb", "-x", deb, root], check=True)
         return os.path.join(root, "usr")
+
+    def test_debian_tools_accept_it_and_another_build_is_the_same(self):
+        usr = self.unpack()
+        deb = self.deb(CONFIG["package"])
+        lintian = subprocess.run(["lintian", "--pedantic", "--display-info", deb],
+                                 capture_output=True, text=True, timeout=CASE_SECONDS)
+        self.assertEqual(lintian.returncode, 0, lintian.stdout + lintian.stderr)
+        self.assertNotRegex(lintian.stdout, r"(?m)^[EW]: ")
+        # Debian 12's flags bring no control-flow protection; the rest must all be there.
+        hardening = subprocess.run(["hardening-check", "--nocfprotection",
+                                    os.path.join(usr, "libexec/pitomets/pet")],
+                                   capture_output=True, text=True)
+        self.assertEqual(hardening.returncode, 0, hardening.stdout)
+        with open(deb, "rb") as first, open(self.deb(CONFIG["package_copy"]), "rb") as second:
+            self.assertTrue(first.read() == second.read(), "two builds, two different packages")
 
     def test_metadata_validates(self):
         usr = self.unpack()
@@ -825,14 +872,15 @@ class Package(Case):
 
     def test_each_user_keeps_a_pet_of_their_own(self):
         usr = self.unpack()
-        folder = os.path.join(usr, "lib", "pet")
-        launcher = os.path.join(usr, "bin", "pet")
+        pictures = os.path.join(usr, "share", "games", "pitomets", "G")
+        launcher = os.path.join(usr, "games", "pet")
         # Two unprivileged users where the test may switch users, otherwise
         # this user twice, with two homes.
         uids = (65534, 65533) if os.getuid() == 0 else (None, None)
         (run_a, env_a, home_a), (run_b, env_b, home_b) = (self.user(uid) for uid in uids)
 
-        first = self.program(folder=folder)
+        first = self.program(folder=os.path.join(usr, "libexec", "pitomets"),
+                             picture_folder=pictures)
         first.workdir = home_a
         first.start(run_a + [launcher], env_a).main_window(NAME)
         first.click_button("eat")
@@ -844,7 +892,8 @@ class Package(Case):
                            timeout=3)
 
         # The second user's pet is not held by the first user's open window.
-        second = self.program(folder=folder)
+        second = self.program(folder=os.path.join(usr, "libexec", "pitomets"),
+                              picture_folder=pictures)
         second.workdir = home_b
         second.start(run_b + [launcher], env_b).main_window(NAME)
         second.close()
@@ -863,5 +912,5 @@ class Package(Case):
         # The package's own files are left as they came.
         with open(DEFAULT_PET, "rb") as f:
             self.assertEqual(first.pet_bytes(), f.read())
-        self.assertEqual([n for n in os.listdir(os.path.join(folder, "G"))
+        self.assertEqual([n for n in os.listdir(pictures)
                           if n.startswith(harness.PET_FILE)], [harness.PET_FILE])

@@ -7,29 +7,30 @@
 class PetLocationTest : public QObject {
     Q_OBJECT
 private slots:
-    void petFilesMoveAndPicturesStay_data();
-    void petFilesMoveAndPicturesStay();
+    void petFilesAndPicturesMoveToTheirHomes_data();
+    void petFilesAndPicturesMoveToTheirHomes();
     void firstStartGetsTheFreshPetAndLaterStartsKeepTheirs();
 };
 
-void PetLocationTest::petFilesMoveAndPicturesStay_data() {
+void PetLocationTest::petFilesAndPicturesMoveToTheirHomes_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("location");
     const QString user = QStringLiteral("/home/u/.local/share/app/G");
-    QTest::newRow("pet file") << "/usr/lib/pet/G/Pets.pets" << user + "/Pets.pets";
-    QTest::newRow("its backup") << "/usr/lib/pet/G/Pets.pets.bak" << user + "/Pets.pets.bak";
-    QTest::newRow("a picture") << "/usr/lib/pet/G/p0.gif"
-                               << "/usr/lib/pet/G/p0.gif";
-    QTest::newRow("a pet file elsewhere") << "/usr/lib/pet/Pets.pets"
-                                          << "/usr/lib/pet/Pets.pets";
+    QTest::newRow("pet file") << "/usr/lib/games/pet/G/Pets.pets" << user + "/Pets.pets";
+    QTest::newRow("its backup") << "/usr/lib/games/pet/G/Pets.pets.bak" << user + "/Pets.pets.bak";
+    QTest::newRow("a picture") << "/usr/lib/games/pet/G/p0.gif"
+                               << "/usr/share/games/pet/G/p0.gif";
+    QTest::newRow("a pet file elsewhere") << "/usr/lib/games/pet/Pets.pets"
+                                          << "/usr/lib/games/pet/Pets.pets";
 }
 
-void PetLocationTest::petFilesMoveAndPicturesStay() {
+void PetLocationTest::petFilesAndPicturesMoveToTheirHomes() {
     QFETCH(QString, path);
     QFETCH(QString, location);
-    QCOMPARE(petFileLocation(path, QStringLiteral("/usr/lib/pet/G/"),
-                             QStringLiteral("/home/u/.local/share/app/G")),
-             location);
+    const FileHomes homes{QStringLiteral("/usr/lib/games/pet/G/"),
+                          QStringLiteral("/usr/share/games/pet/G"),
+                          QStringLiteral("/home/u/.local/share/app/G")};
+    QCOMPARE(fileLocation(path, homes), location);
 }
 
 void PetLocationTest::firstStartGetsTheFreshPetAndLaterStartsKeepTheirs() {
