@@ -47,7 +47,9 @@ strip --remove-section=.comment --remove-section=.note --strip-unneeded "$progra
 chmod -R u=rwX,go=rX "$root"
 (cd "$root" && find usr -type f -print0 | LC_ALL=C sort -z | xargs -0 md5sum) >"$root/DEBIAN/md5sums"
 
-# The control fields: the libraries the program links, and the fonts its
+# The control fields (control.in recommends Qt's Wayland platform: without
+# it a Wayland desktop shows the window through XWayland, blurred where the
+# screen is scaled): the libraries the program links, and the fonts its
 # labels and message boxes are drawn in (without DejaVu Sans Condensed the
 # captions run into their values).
 touch "$work/debian/control"
