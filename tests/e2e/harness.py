@@ -97,6 +97,21 @@ def wait_until(what, condition, timeout=10.0, step=0.05):
         time.sleep(step)
 
 
+def end_process_groups(procs):
+    """Ends each process with its group, the last started first: asked to
+    end, and killed if it has not within three seconds."""
+    for proc in reversed(procs):
+        if proc.poll() is None:
+            with contextlib.suppress(ProcessLookupError):
+                os.killpg(proc.pid, signal.SIGTERM)
+            try:
+                proc.wait(3)
+            except subprocess.TimeoutExpired:
+                with contextlib.suppress(ProcessLookupError):
+                    os.killpg(proc.pid, signal.SIGKILL)
+                proc.wait()
+
+
 class CaseTimeout(Exception):
     pass
 
@@ -200,16 +215,7 @@ class Session:
     def close(self):
         with contextlib.suppress(Exception):
             self.x.close()
-        for proc in reversed(self.children):
-            if proc.poll() is None:
-                with contextlib.suppress(ProcessLookupError):
-                    os.killpg(proc.pid, signal.SIGTERM)
-                try:
-                    proc.wait(3)
-                except subprocess.TimeoutExpired:
-                    with contextlib.suppress(ProcessLookupError):
-                        os.killpg(proc.pid, signal.SIGKILL)
-                    proc.wait()
+        end_process_groups(self.children)
         self.children.clear()
         deadline = time.monotonic() + 3
         while time.monotonic() < deadline:
@@ -673,15 +679,7 @@ class ScreenReader:
         return wait_until(what + " said", lambda: condition(self.said(since)), timeout)
 
     def close(self):
-        for proc in reversed(self.procs):
-            if proc.poll() is None:
-                with contextlib.suppress(ProcessLookupError):
-                    os.killpg(proc.pid, signal.SIGTERM)
-                try:
-                    proc.wait(3)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
-                    proc.wait()
+        end_process_groups(self.procs)
         # speech-dispatcher, started by Orca, runs on as a daemon, which this
         # process has taken over as a child.
         for pid in _children_named("speech-dispatch"):
