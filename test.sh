@@ -25,6 +25,7 @@ sanitize_build=${PET_SANITIZE_BUILD:-build-sanitize}
 cmake -S . -B "$sanitize_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DPET_SANITIZE=ON
 cmake --build "$sanitize_build" --parallel "$(nproc)"
 ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1} \
+LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/leak_suppressions.txt} \
 UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
 PET_SOAK_SECONDS=${PET_SOAK_SECONDS:-30} \
     ctest --test-dir "$sanitize_build" --output-on-failure --timeout 600 -j "$(nproc)" -LE package
