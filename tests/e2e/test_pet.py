@@ -457,7 +457,7 @@ class Wayland(Case):
     def test_the_title_bar_cannot_end_the_program_but_closes_it(self):
         # The connection's messages tell when the compositor has made the
         # window maximized and then normal again.
-        configure = re.compile(r"^\[[\d.]+\] xdg_toplevel@\d+\.configure\((\d+), (\d+),", re.M)
+        configure = re.compile(r"^\[ *[\d.]+\] xdg_toplevel@\d+\.configure\((\d+), (\d+),", re.M)
 
         def maximized_and_back(log):
             if not program.running():
