@@ -5,14 +5,13 @@
 #include "window/desktop_services.h"
 #include "window/desktop_signals.h"
 #include "window/frm_form.h"
-#include "window/missing_display.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     if (const auto answered = answerCommandLine(argc, argv))
         return *answered;
-    reportMissingDisplayInRussian();
+    watchTheDisplay();
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(PET_APP_ID));
     DesktopServices services;

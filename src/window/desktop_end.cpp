@@ -7,14 +7,18 @@
 #include <QCoreApplication>
 #include <QStringView>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <unistd.h>
 
 namespace {
 
-// The window while it lives, for the saves at the end that Qt's own platform
-// connections make. Changed only on the UI thread, read under the lock from
-// any thread.
+constexpr int kNoDisplay = 1;
+
+// The window while it lives, for the save at an end that Qt's own connection
+// to the display makes. Changed only on the UI thread, read under the lock
+// from any thread.
 std::mutex windowMutex;
 frmForm* windowToSave = nullptr;
 
@@ -23,45 +27,55 @@ void forgetWindow() {
     windowToSave = nullptr;
 }
 
-// Qt's X11 connection calls exit() when the display connection breaks (the X
-// server gone, xkill), from inside the event loop: the window and its labels
-// are still there to be saved. A normal end has already saved or has ended
-// without saving, and the window is gone by then.
+// The display has gone and Qt ends the program: with exit() from the event
+// loop where the X server has gone (or xkill), with _exit() on the thread that
+// noticed where the Wayland compositor has. The window saves the pet it last
+// showed without reading the window, from whichever thread. Held until the save
+// has finished: a second caller waits here rather than end the process in the
+// middle of the write. A normal end has already saved or has ended without
+// saving, and the window is forgotten by then.
 void saveWhenTheDisplayIsLost() {
-    frmForm* window = nullptr;
-    {
-        const std::lock_guard hold(windowMutex);
-        window = windowToSave;
-    }
-    if (window)
-        window->unloadAtExit();
-}
-
-// Qt's Wayland connection reports a broken or failed connection to the
-// compositor with one of these warnings and then ends the process at once
-// with _exit(): neither the event loop, nor the window, nor an atexit save
-// gets another turn. The warning comes on the thread that noticed, often
-// Qt's Wayland event thread first and the UI thread a moment later.
-bool endsTheWaylandConnection(QStringView message) {
-    return message.startsWith(u"The Wayland connection broke") ||
-           message.startsWith(u"The Wayland connection experienced a fatal error");
-}
-
-QtMessageHandler passOn = nullptr;
-
-void watchQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (passOn)
-        passOn(type, context, message);
-    if (type != QtWarningMsg || !endsTheWaylandConnection(message))
-        return;
-    // Held until the save has finished: the first caller saves, a second one
-    // waits here rather than end the process in the middle of the write.
     const std::lock_guard hold(windowMutex);
     if (windowToSave)
         windowToSave->unloadFromAnyThread();
 }
 
+// What Qt says when it cannot reach the desktop at all: the plugin for X
+// itself, or the application when no platform plugin could start.
+bool displayUnreachable(QtMsgType type, QStringView message) {
+    return type == QtFatalMsg && (message.contains(u"could not connect to display") ||
+                                  message.contains(u"no Qt platform plugin could be initialized"));
+}
+
+// Qt's Wayland connection reports a broken or failed connection to the
+// compositor with one of these warnings and then ends the process at once.
+bool endsTheWaylandConnection(QtMsgType type, QStringView message) {
+    return type == QtWarningMsg &&
+           (message.startsWith(u"The Wayland connection broke") ||
+            message.startsWith(u"The Wayland connection experienced a fatal error"));
+}
+
+QtMessageHandler passOn = nullptr;
+
+void watchQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (displayUnreachable(type, message)) {
+        std::fputs("pet: не удалось подключиться к графическому экрану. Питомцу нужен рабочий "
+                   "стол (X11 или Wayland); проверьте переменную DISPLAY или WAYLAND_DISPLAY.\n",
+                   stderr);
+        std::fflush(stderr);
+        _exit(kNoDisplay);
+    }
+    if (passOn)
+        passOn(type, context, message);
+    if (endsTheWaylandConnection(type, message))
+        saveWhenTheDisplayIsLost();
+}
+
 } // namespace
+
+void watchTheDisplay() {
+    passOn = qInstallMessageHandler(watchQtMessages);
+}
 
 void saveOnDesktopEnds(frmForm& form, DesktopSignals& desktopSignals) {
     QObject::connect(&desktopSignals, &DesktopSignals::received, &form, [&form](int signalNumber) {
@@ -79,5 +93,4 @@ void saveOnDesktopEnds(frmForm& form, DesktopSignals& desktopSignals) {
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, forgetWindow);
     QObject::connect(&form, &QObject::destroyed, forgetWindow);
     std::atexit(saveWhenTheDisplayIsLost);
-    passOn = qInstallMessageHandler(watchQtMessages);
 }

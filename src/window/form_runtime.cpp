@@ -125,20 +125,6 @@ void FormRuntime::requestEnd(const std::function<void()>& close) {
     services_.dismissMessageBox();
 }
 
-void FormRuntime::unloadAtExit(const std::function<void()>& handler) {
-    std::unique_lock hold(unloadMutex_);
-    if (programEnded_ || endsUnsaved_ || unloaded_)
-        return;
-    unloaded_ = true;
-    displayLost_ = true;
-    try {
-        handler();
-    } catch (const RuntimeError& error) {
-        hold.unlock();
-        showErrorReport(error);
-    }
-}
-
 void FormRuntime::keepUnloadReady(std::function<std::function<void()>()> takeUnload) {
     takeUnload_ = std::move(takeUnload);
     refreshKeptUnload();

@@ -34,13 +34,9 @@ public:
     // saves; a handler waiting in a message box first has the box closed as
     // its OK would and runs to its end. An end already under way goes on alone.
     void requestEnd(const std::function<void()>& close);
-    // The program is ending because its display has gone: the window-unload
-    // work runs now if it is due, with nobody left to answer its boxes.
-    void unloadAtExit(const std::function<void()>& handler);
-
-    // Some ends leave no time to read the window: Qt's Wayland connection
-    // ends the process as soon as it has reported the break, from whichever
-    // thread noticed it. For them the window keeps its unload work ready:
+    // A display that goes away leaves no time to read the window: Qt ends the
+    // process as soon as it has reported the loss, from whichever thread
+    // noticed it. For that end the window keeps its unload work ready:
     // `takeUnload` reads the window and returns work that saves what it read
     // without touching the window again. It is called now and whenever a
     // handler has run or waits in a message box, the moments the window can
@@ -84,7 +80,7 @@ private:
     void refreshKeptUnload();
     // While the program is being ended from outside, no box is answered: its
     // text goes to standard error instead, so that nothing waits on it.
-    bool boxesGoUnanswered() const { return endRequested_ || displayLost_; }
+    bool boxesGoUnanswered() const { return endRequested_; }
 
     PlatformServices& services_;
     int handlerDepth_ = 0;
@@ -99,7 +95,6 @@ private:
     std::atomic<bool> unloaded_ = false;
     bool endsUnsaved_ = false;
     bool endRequested_ = false;
-    bool displayLost_ = false;
     // The close an end request left for when the running handler has returned.
     std::function<void()> closeWhenIdle_;
 };

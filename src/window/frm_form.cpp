@@ -291,10 +291,6 @@ void frmForm::endRequested() {
     runtime_.requestEnd([this] { close(); });
 }
 
-void frmForm::unloadAtExit() {
-    runtime_.unloadAtExit([this] { Form_Unload(); });
-}
-
 void frmForm::keepUnloadReady() {
     runtime_.keepUnloadReady([this] { return saveOfShownPet(); });
 }

@@ -27,7 +27,6 @@ public:
     FormRuntime& runtime() { return runtime_; }
     // The desktop ends the program: it saves as closing the window does.
     void endRequested();
-    void unloadAtExit();
     // Keeps the save of the pet ready for an end that leaves no time to read
     // the window, and runs it there, from any thread.
     void keepUnloadReady();

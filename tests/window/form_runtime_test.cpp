@@ -155,7 +155,6 @@ void FormRuntimeTest::endFromOutsideSavesAsClosingDoes() {
     // The window's own close after that saves nothing more, nor does any other end.
     pet.folder.writePetFile(kFreshPet);
     pet.close();
-    form.unloadAtExit();
     form.unloadFromAnyThread();
     QCOMPARE(pet.folder.petFileBytes(), cp1251(kFreshPet));
 }
