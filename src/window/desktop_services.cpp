@@ -22,7 +22,25 @@ constexpr bool kPetPerUser = PET_PER_USER_PET;
 constexpr char kPicturesFromProgram[] = PET_PICTURES_FROM_PROGRAM;
 constexpr bool kPicturesBesideProgram = std::string_view(kPicturesFromProgram) == "G";
 
+QString pictureFolder(const QString& programFolder) {
+    return QDir::cleanPath(programFolder + QLatin1Char('/') + QLatin1String(kPicturesFromProgram));
+}
+
+QString petFolder(const QString& pictureFolder) {
+    if (!kPetPerUser)
+        return pictureFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/" PET_APP_ID "/G");
+}
+
+FileHomes fileHomes(const QString& programFolder) {
+    const QString pictures = pictureFolder(programFolder);
+    return {programFolder + QStringLiteral("/G"), pictures, petFolder(pictures)};
+}
+
 } // namespace
+
+DesktopServices::DesktopServices() : homes_(fileHomes(QCoreApplication::applicationDirPath())) {}
 
 int DesktopServices::messageBox(const QString& text, int style, const QString& title) {
     QWidget* parent = dialogParent_ && dialogParent_->isVisible() ? dialogParent_ : nullptr;
@@ -65,29 +83,14 @@ QString DesktopServices::programFolder() const {
 }
 
 QString DesktopServices::fileLocation(const QString& path) const {
-    // Every picture passes here at every tick: a build from source keeps every
-    // path as it is without looking at it.
+    // A build from source keeps every path as it is without looking at it.
     if (!kPetPerUser && kPicturesBesideProgram)
         return path;
-    return ::fileLocation(path,
-                          {programFolder() + QStringLiteral("/G"), pictureFolder(), petFolder()});
+    return ::fileLocation(path, homes_);
 }
 
 QString DesktopServices::preparePetFolder() const {
-    const QString folder = petFolder();
     if (kPetPerUser)
-        seedPetFolder(folder, pictureFolder() + QLatin1Char('/') + kPetFileName);
-    return folder;
-}
-
-QString DesktopServices::pictureFolder() const {
-    return QDir::cleanPath(programFolder() + QLatin1Char('/') +
-                           QLatin1String(kPicturesFromProgram));
-}
-
-QString DesktopServices::petFolder() const {
-    if (!kPetPerUser)
-        return pictureFolder();
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/" PET_APP_ID "/G");
+        seedPetFolder(homes_.pets, homes_.pictures + QLatin1Char('/') + kPetFileName);
+    return homes_.pets;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pet_location.h"
 #include "platform_services.h"
 
 #include <QPointer>
@@ -10,6 +11,9 @@ class QWidget;
 // The services of a real desktop session.
 class DesktopServices : public PlatformServices {
 public:
+    // Made once the application is: where its files live is known from then.
+    DesktopServices();
+
     // Boxes open over this window once it is on screen, on their own before.
     void setDialogParent(QWidget* window) { dialogParent_ = window; }
 
@@ -26,9 +30,9 @@ public:
     QString preparePetFolder() const;
 
 private:
-    QString pictureFolder() const;
-    QString petFolder() const;
-
+    // Where the files of the program folder really live, worked out once:
+    // every picture passes through fileLocation at every tick.
+    const FileHomes homes_;
     QWidget* dialogParent_ = nullptr;
     QPointer<QMessageBox> openBox_;
 };
