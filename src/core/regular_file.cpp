@@ -1,5 +1,7 @@
 #include "regular_file.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -35,4 +37,15 @@ int openRegularFile(const QByteArray& name, int flags, int& error) {
         return -1;
     }
     return fd;
+}
+
+bool openRegularFileToRead(QFile& file, const QString& path, int& error) {
+    const int fd = openRegularFile(QFile::encodeName(path), O_RDONLY, error);
+    if (fd < 0)
+        return false;
+    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    error = EIO;
+    return false;
 }

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 
+class QFile;
+class QString;
+
 // Stands for "not a regular file" where an error number is expected.
 inline constexpr int kNotRegularFile = -1;
 
@@ -11,3 +14,7 @@ inline constexpr int kNotRegularFile = -1;
 // in case the path changed in between. -1 with `error` set when it fails: an
 // error number, or kNotRegularFile.
 int openRegularFile(const QByteArray& name, int flags, int& error);
+
+// The same for reading, into `file`, which then owns the descriptor. False
+// with `error` set when it fails.
+bool openRegularFileToRead(QFile& file, const QString& path, int& error);

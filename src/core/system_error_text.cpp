@@ -4,6 +4,16 @@
 
 #include <cerrno>
 
+namespace {
+
+// The words for a path that exists but is neither a regular file nor a folder
+// (a pipe, a device, a socket).
+QString notRegularFileText() {
+    return QStringLiteral("это не обычный файл");
+}
+
+} // namespace
+
 QString systemErrorText(int error) {
     switch (error) {
     case ENOENT:
@@ -33,8 +43,4 @@ QString systemErrorText(int error) {
     default:
         return QStringLiteral("системная ошибка номер %1").arg(error);
     }
-}
-
-QString notRegularFileText() {
-    return QStringLiteral("это не обычный файл");
 }

@@ -6,7 +6,3 @@
 // error report: the system's own texts are English. kNotRegularFile, which
 // openRegularFile gives, is told too.
 QString systemErrorText(int error);
-
-// The words for a path that exists but is neither a regular file nor a folder
-// (a pipe, a device, a socket).
-QString notRegularFileText();

@@ -162,17 +162,12 @@ void refuseProtectedFile(const QString& path, const QByteArray& target) {
 PetRecord readPetFile(const QString& path) {
     const FolderOwnerRights rights(path);
     int error = 0;
-    const int fd = openRegularFile(QFile::encodeName(path), O_RDONLY, error);
-    if (fd < 0 && error == ENOENT)
-        throw RuntimeError(QStringLiteral("Не найден файл питомца «%1».").arg(path));
-    if (fd < 0)
-        throw openError(path, systemErrorText(error));
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        throw openError(path, systemErrorText(EIO));
-    }
-    return readPetRecord(file);
+    if (openRegularFileToRead(file, path, error))
+        return readPetRecord(file);
+    if (error == ENOENT)
+        throw RuntimeError(QStringLiteral("Не найден файл питомца «%1».").arg(path));
+    throw openError(path, systemErrorText(error));
 }
 
 void writePetFile(const QString& path, const PetRecord& record) {

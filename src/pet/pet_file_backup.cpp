@@ -56,15 +56,9 @@ bool nothingToLose(int error) {
 // when it cannot be read, or when it holds more than `most` bytes (`error`
 // says which).
 std::optional<QByteArray> regularFileBytes(const QString& path, qint64 most, int& error) {
-    const int fd = openRegularFile(QFile::encodeName(path), O_RDONLY, error);
-    if (fd < 0)
-        return std::nullopt;
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        error = EIO;
+    if (!openRegularFileToRead(file, path, error))
         return std::nullopt;
-    }
     const QByteArray bytes = file.read(most + 1);
     error = file.error() != QFileDevice::NoError ? EIO : bytes.size() > most ? EFBIG : 0;
     if (error != 0)

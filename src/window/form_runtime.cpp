@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -44,15 +42,9 @@ QString twinPath(const QString& path) {
 // forever. A null image when the file holds no picture, or with `error` set
 // when it cannot be opened.
 QImage readPicture(const QString& path, int& error) {
-    const int fd = openRegularFile(QFile::encodeName(path), O_RDONLY, error);
-    if (fd < 0)
-        return {};
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        error = EIO;
+    if (!openRegularFileToRead(file, path, error))
         return {};
-    }
     return QImageReader(&file).read();
 }
 
