@@ -369,9 +369,7 @@ class Weston:
         del self.env["DISPLAY"]
 
     def close(self):
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            self.proc.wait(5)
+        end_process_groups([self.proc])
 
     def click_at(self, x, y):
         """A click on the output. The pointer comes in from outside it first:
