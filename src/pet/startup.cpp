@@ -39,6 +39,9 @@ void frmForm::startUp() {
     AppFolder = withTrailingSeparator(runtime_.programFolder());
     setPicture(loadPicture(kWindowBackgroundPicture));
     picS->setPicture(loadPicture(kPanelBackgroundPicture));
+    const auto plates = needPlates();
+    for (std::size_t i = 0; i < plates.size(); ++i)
+        plates[i]->setPicture(loadPicture(kNeedPlates[i].picture));
     picMain->setPicture(loadPicture(*idlePictureName(0)));
     // Today passes through the same text form as the stored date.
     const QDate today = savedOnDate(savedOnText(runtime_.today()));

@@ -295,6 +295,10 @@ class Care(Case):
         # Sleep offers the moon alone, and its run steps every 500 ms.
         program.click_button("sleep")
         self.wait_panel(program, ["sl0.gif"])
+        # Beside it the panel is bare: the needs took their plates and icons along.
+        beside = [size * program.scale for size in (harness.CHOICE_SIZE, 0, 257, 65)]
+        self.assertTrue(harness.same_pixels(program.panel().crop(beside),
+                                            program.shown_gif("BgUP.gif").crop(beside)))
         times = []
         self.choose_played(program, 0, ["pSSM0%d.gif" % i for i in range(3)], 2.2, "Я поспал!",
                            times)
