@@ -28,10 +28,12 @@ void frmForm::Form_Load() {
     try {
         startUp();
     } catch (const RuntimeError& error) {
-        // The window will save what it shows over a file it could not read.
-        if (!AppFolder.isEmpty())
-            keepPetFileBackup(picturePath(kPetFileName));
-        runtime_.showErrorReport(error);
+        // The window will save what it shows over a file it could not read;
+        // the report says where the file as it was is kept.
+        const QString kept =
+            AppFolder.isEmpty() ? QString() : keepPetFileBackup(picturePath(kPetFileName));
+        runtime_.showErrorReport(
+            kept.isEmpty() ? error : RuntimeError(error.description() + QLatin1Char(' ') + kept));
     }
 }
 

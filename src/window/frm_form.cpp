@@ -182,7 +182,7 @@ void frmForm::connectHandlers() {
         {imgTreat, &frmForm::imgTreat_Click}, {imgStatic, &frmForm::imgStatic_Click},
     };
     for (const auto& [control, handler] : clicks)
-        connect(control, &Image::clicked, this, [this, handler] { onEvent(handler); });
+        connect(control, &Image::clicked, this, [this, handler = handler] { onEvent(handler); });
 
     const auto choices = choiceImages();
     for (qint16 n = 0; n < qint16(choices.size()); ++n)
