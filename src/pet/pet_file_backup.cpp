@@ -8,6 +8,7 @@
 #include "pet_file.h"
 #include "window/folder_owner_rights.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -91,7 +92,8 @@ std::optional<QString> putNewestBackupAside(const QString& path) {
         if (errno != EEXIST)
             return systemErrorText(errno);
     }
-    return QStringLiteral("копий уже %1, удалите ненужные").arg(kEarlierBackups + 1);
+    return QCoreApplication::translate("PetFileBackup", "копий уже %1, удалите ненужные")
+        .arg(kEarlierBackups + 1);
 }
 
 // Puts the written copy in as the newest backup, the one before it aside.
@@ -138,7 +140,7 @@ std::optional<QString> backUp(const QString& path) {
     int error = 0;
     const std::optional<QByteArray> bytes = regularFileBytes(path, kLargestBackup, error);
     if (error == EFBIG)
-        return QStringLiteral("файл больше 1 МиБ");
+        return QCoreApplication::translate("PetFileBackup", "файл больше 1 МиБ");
     if (!bytes)
         return nothingToLose(error) ? std::nullopt : std::optional(systemErrorText(error));
     if (alreadyBackedUp(path, *bytes))
@@ -151,9 +153,10 @@ std::optional<QString> backUp(const QString& path) {
 void refuseFileLeftAsItIs(const QString& path) {
     const auto left = filesLeftAsTheyAre().constFind(absolute(path));
     if (left != filesLeftAsTheyAre().constEnd())
-        throw RuntimeError(QStringLiteral("Файл питомца «%1» оставлен как есть, чтобы он не "
-                                          "пропал: при запуске его не удалось прочитать, а "
-                                          "сохранить его копию не удалось (%2).")
+        throw RuntimeError(QCoreApplication::translate(
+                               "PetFileBackup", "Файл питомца «%1» оставлен как есть, чтобы он не "
+                                                "пропал: при запуске его не удалось прочитать, а "
+                                                "сохранить его копию не удалось (%2).")
                                .arg(path, *left));
 }
 
@@ -163,7 +166,7 @@ void keepPetFileBackup(const QString& path) {
         const FolderOwnerRights rights(path);
         why = backUp(path);
     } catch (const RuntimeError&) {
-        why = QStringLiteral("нет прав владельца папки");
+        why = QCoreApplication::translate("PetFileBackup", "нет прав владельца папки");
     }
     if (why)
         filesLeftAsTheyAre().insert(absolute(path), *why);
