@@ -349,6 +349,36 @@ class Care(Case):
                          pet_line(NAME, "2", today_text(), "5", "1", "6", "3", "5"))
 
 
+    def test_an_english_desktop_reads_english(self):
+        english = dict(self.session.env, LANG="en_US.UTF-8")
+        program = self.program(pet_line(NAME, "2", FRESH_MARKER, "5", "5", "8", "3", "5"))
+        program.start(env=english).main_window(NAME)
+        read = self.texts_read(program)
+        program.click_button("play")
+        self.wait_panel(program, ["pl0.gif", "pl1.gif", "pl2.gif", "pl3.gif"])
+        read += self.texts_read(program)
+        self.choose_refused(program, 1, "I don't want to play!")
+        program.click_button("eat")
+        self.wait_panel(program, ["f0.gif", "f1.gif", "f2.gif", "f3.gif"])
+        self.choose_played(program, 2, ["pfM2%d.gif" % i for i in range(4)], 3.0,
+                           "Yummy! Thank you!")
+        settled = {"Hunger: 0", "Thirst: 9", "Mood: 10", "Sleepiness: 4", "Health: 6", "Age: 2"}
+        harness.wait_until("the needs in English",
+                           lambda: settled <= set(self.texts_read(program)), timeout=5)
+        read += self.texts_read(program)
+        program.close()
+        shown_help = subprocess.run([program.executable, "--help"], env=english,
+                                    capture_output=True, text=True, timeout=10)
+        read += [shown_help.stdout, shown_help.stderr]
+        self.assertIn("Feed your pet", read)
+        self.assertEqual([t for t in read if re.search("[А-Яа-яЁё]", t.replace(NAME, ""))], [])
+
+    def texts_read(self, program):
+        """Every name and description a screen reader finds in the window."""
+        return [text for node in a11y().window(program.pid, NAME).walk()
+                for text in (node.name, node.description) if text]
+
+
 class SecondStart(Case):
     def test_second_start_is_turned_away_and_leaves_the_file(self):
         stored = pet_line(NAME, "4", FRESH_MARKER)
