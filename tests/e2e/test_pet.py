@@ -795,7 +795,7 @@ class Install(Case):
         with open(os.path.join(prefix, "share/applications/%s.desktop" % APP_ID),
                   encoding="utf-8") as f:
             entry = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
-        self.assertEqual(entry["Name"], "Питомец")
+        self.assertEqual((entry["Name"], entry["Name[ru]"]), ("Pitomets", "Питомец"))
         self.assertEqual(entry["Icon"], APP_ID)
         self.assertEqual(entry["Categories"], "Game;Simulation;")
         launcher = os.path.join(prefix, "bin", "pet")
