@@ -10,9 +10,11 @@ class QCoreApplication;
 // the language the texts are written in, and the C and POSIX locales end the
 // search, and so does the end of the list: the texts then stay as written.
 //
-// A text is marked where it stands with tr(), QCoreApplication::translate or
-// QT_TRANSLATE_NOOP, under the context named after its file ("PetFile" for
-// pet_file.cpp), and read through Qt's translate at the moment it is shown.
+// A text is marked where it stands, and translated at the moment it is shown:
+// with tr() in frmForm's handlers, elsewhere with QCoreApplication::translate
+// or, in tables and constants, QT_TRANSLATE_NOOP, under a context named after
+// its file ("PetFile" for pet_file.cpp). The update_translations target then
+// adds it to every translation file.
 void chooseUiLanguage();
 
 // Hands the chosen translations, the program's and Qt's own, to the
