@@ -367,6 +367,9 @@ class Care(Case):
                            lambda: settled <= set(self.texts_read(program)), timeout=5)
         read += self.texts_read(program)
         program.close()
+        # The pet file is the same in every language.
+        self.assertEqual(program.pet_bytes(),
+                         pet_line(NAME, "2", today_text(), "0", "9", "10", "4", "6"))
         shown_help = subprocess.run([program.executable, "--help"], env=english,
                                     capture_output=True, text=True, timeout=10)
         read += [shown_help.stdout, shown_help.stderr]
