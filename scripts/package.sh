@@ -49,7 +49,8 @@ chmod -R u=rwX,go=rX "$root"
 
 # The control fields (control.in recommends Qt's Wayland platform: without
 # it a Wayland desktop shows the window through XWayland, blurred where the
-# screen is scaled): the libraries the program links, and the fonts its
+# screen is scaled; and Qt's own translations, for the texts Qt draws in a
+# language the program is translated into): the libraries the program links, and the fonts its
 # labels and message boxes are drawn in (without DejaVu Sans Condensed the
 # captions run into their values).
 touch "$work/debian/control"

@@ -20,6 +20,7 @@ mode=${1:-test}
 build_packages=(
     build-essential cmake pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-tools-dev qt6-l10n-tools
     libgif-dev libcanberra-dev
     fonts-dejavu-core fonts-dejavu-extra
 )
@@ -29,7 +30,7 @@ test_packages=(
     python3 python3-xlib python3-pil python3-pyatspi at-spi2-core dbus-daemon
     orca speech-dispatcher openbox libglib2.0-bin
     appstream desktop-file-utils acl lintian devscripts
-    weston qt6-wayland
+    weston qt6-wayland qt6-translations-l10n
     "${package_packages[@]}"
 )
 deep_packages=(clang libclang-rt-14-dev)

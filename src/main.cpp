@@ -5,14 +5,17 @@
 #include "window/desktop_services.h"
 #include "window/desktop_signals.h"
 #include "window/frm_form.h"
+#include "window/ui_language.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    chooseUiLanguage();
     if (const auto answered = answerCommandLine(argc, argv))
         return *answered;
     watchTheDisplay();
     QApplication app(argc, argv);
+    installUiLanguage(app);
     displayReached();
     QGuiApplication::setDesktopFileName(QStringLiteral(PET_APP_ID));
     DesktopServices services;
@@ -22,7 +25,9 @@ int main(int argc, char* argv[]) {
     const PetLock lock(services.preparePetFolder());
     if (lock.heldElsewhere()) {
         lock.callKeeperForward();
-        services.messageBox(kPetAlreadyOpenText, kStyleExclamationOk, kPetAlreadyOpenTitle);
+        services.messageBox(QCoreApplication::translate("PetLock", kPetAlreadyOpenText),
+                            kStyleExclamationOk,
+                            QCoreApplication::translate("PetLock", kPetAlreadyOpenTitle));
         return 1;
     }
     frmForm form(services);

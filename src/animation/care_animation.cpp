@@ -25,6 +25,7 @@ void frmForm::StopMove() {
     tmrMove->setInterval(0);
     tmrM->setInterval(kNeedClockIntervalMs);
     FrameCounter = 0;
+    speakNeeds();
 }
 
 void frmForm::tmrMove_Timer() {

@@ -1,5 +1,7 @@
 #include "conversions.h"
 
+#include <QCoreApplication>
+
 #include "runtime_error.h"
 #include "text_scan.h"
 
@@ -32,12 +34,14 @@ bool looksNumeric(QStringView text) {
 
 double numericValue(const QString& text) {
     if (!looksNumeric(text))
-        throw RuntimeError(QStringLiteral("Текст «%1» не является числом.").arg(text));
+        throw RuntimeError(
+            QCoreApplication::translate("Conversions", "Текст «%1» не является числом.").arg(text));
     QString plain = text.trimmed();
     plain.replace(QLatin1Char(','), QLatin1Char('.'));
     const double value = plain.toDouble();
     if (!std::isfinite(value))
-        throw RuntimeError(QStringLiteral("Число «%1» слишком велико.").arg(text));
+        throw RuntimeError(
+            QCoreApplication::translate("Conversions", "Число «%1» слишком велико.").arg(text));
     return value;
 }
 
@@ -52,6 +56,6 @@ QString decimalText(double value) {
 qint16 addChecked16(qint16 value, int increment) {
     const int result = int(value) + increment;
     if (result > std::numeric_limits<qint16>::max() || result < std::numeric_limits<qint16>::min())
-        throw RuntimeError(QStringLiteral("Переполнение."));
+        throw RuntimeError(QCoreApplication::translate("Conversions", "Переполнение."));
     return static_cast<qint16>(result);
 }

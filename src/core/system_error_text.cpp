@@ -1,5 +1,7 @@
 #include "system_error_text.h"
 
+#include <QCoreApplication>
+
 #include "regular_file.h"
 
 #include <cerrno>
@@ -9,7 +11,7 @@ namespace {
 // The words for a path that exists but is neither a regular file nor a folder
 // (a pipe, a device, a socket).
 QString notRegularFileText() {
-    return QStringLiteral("это не обычный файл");
+    return QCoreApplication::translate("SystemErrorText", "это не обычный файл");
 }
 
 } // namespace
@@ -17,30 +19,32 @@ QString notRegularFileText() {
 QString systemErrorText(int error) {
     switch (error) {
     case ENOENT:
-        return QStringLiteral("нет такого файла или папки");
+        return QCoreApplication::translate("SystemErrorText", "нет такого файла или папки");
     case EACCES:
     case EPERM:
-        return QStringLiteral("нет прав доступа");
+        return QCoreApplication::translate("SystemErrorText", "нет прав доступа");
     case EROFS:
-        return QStringLiteral("файловая система доступна только для чтения");
+        return QCoreApplication::translate("SystemErrorText",
+                                           "файловая система доступна только для чтения");
     case ENOSPC:
-        return QStringLiteral("на диске не осталось места");
+        return QCoreApplication::translate("SystemErrorText", "на диске не осталось места");
     case EDQUOT:
-        return QStringLiteral("превышена дисковая квота");
+        return QCoreApplication::translate("SystemErrorText", "превышена дисковая квота");
     case EISDIR:
-        return QStringLiteral("это папка, а не файл");
+        return QCoreApplication::translate("SystemErrorText", "это папка, а не файл");
     case ENOTDIR:
-        return QStringLiteral("часть пути — не папка");
+        return QCoreApplication::translate("SystemErrorText", "часть пути — не папка");
     case ELOOP:
     case EMLINK:
-        return QStringLiteral("слишком много ссылок");
+        return QCoreApplication::translate("SystemErrorText", "слишком много ссылок");
     case EFBIG:
-        return QStringLiteral("файл слишком велик");
+        return QCoreApplication::translate("SystemErrorText", "файл слишком велик");
     case EIO:
-        return QStringLiteral("ошибка ввода-вывода");
+        return QCoreApplication::translate("SystemErrorText", "ошибка ввода-вывода");
     case kNotRegularFile:
         return notRegularFileText();
     default:
-        return QStringLiteral("системная ошибка номер %1").arg(error);
+        return QCoreApplication::translate("SystemErrorText", "системная ошибка номер %1")
+            .arg(error);
     }
 }

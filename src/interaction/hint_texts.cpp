@@ -1,5 +1,7 @@
 #include "hint_texts.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct Hint {
@@ -7,19 +9,21 @@ struct Hint {
     const char* text;
 };
 
-const char* const kWorseHint = "Чем больше это значение тем, ХУЖЕ!";
-const char* const kBetterHint = "Чем больше это значение тем, ЛУЧШЕ!";
-const char* const kAgeHint = "В днях. Ваш питомец живет 20 дней.";
+const char* const kWorseHint = QT_TRANSLATE_NOOP("HintTexts", "Чем больше это значение тем, ХУЖЕ!");
+const char* const kBetterHint =
+    QT_TRANSLATE_NOOP("HintTexts", "Чем больше это значение тем, ЛУЧШЕ!");
+const char* const kAgeHint = QT_TRANSLATE_NOOP("HintTexts", "В днях. Ваш питомец живет 20 дней.");
 
 const Hint kHints[] = {
     {HintTarget::WindowSurface, ""},
     {HintTarget::StatusLine, ""},
-    {HintTarget::EatButton, "Накормить питомца"},
-    {HintTarget::DrinkButton, "Дать попить питомцу"},
-    {HintTarget::PlayButton, "Поиграть с питомцем"},
-    {HintTarget::SleepButton, "Выключить свет и дать поспать питомцу"},
-    {HintTarget::TreatButton, "Вылечить питомца"},
-    {HintTarget::DataButton, "Данные о питомце (от 1 до 10)"},
+    {HintTarget::EatButton, QT_TRANSLATE_NOOP("HintTexts", "Накормить питомца")},
+    {HintTarget::DrinkButton, QT_TRANSLATE_NOOP("HintTexts", "Дать попить питомцу")},
+    {HintTarget::PlayButton, QT_TRANSLATE_NOOP("HintTexts", "Поиграть с питомцем")},
+    {HintTarget::SleepButton,
+     QT_TRANSLATE_NOOP("HintTexts", "Выключить свет и дать поспать питомцу")},
+    {HintTarget::TreatButton, QT_TRANSLATE_NOOP("HintTexts", "Вылечить питомца")},
+    {HintTarget::DataButton, QT_TRANSLATE_NOOP("HintTexts", "Данные о питомце (от 1 до 10)")},
     {HintTarget::HungerValue, kWorseHint},
     {HintTarget::ThirstValue, kWorseHint},
     {HintTarget::SleepinessValue, kWorseHint},
@@ -27,7 +31,7 @@ const Hint kHints[] = {
     {HintTarget::HealthValue, kBetterHint},
     {HintTarget::AgeValue, kAgeHint},
     {HintTarget::AgeCaption, kAgeHint},
-    {HintTarget::Pet, "Это питомец"},
+    {HintTarget::Pet, QT_TRANSLATE_NOOP("HintTexts", "Это питомец")},
 };
 
 } // namespace
@@ -35,6 +39,6 @@ const Hint kHints[] = {
 QString hintFor(HintTarget target) {
     for (const Hint& hint : kHints)
         if (hint.target == target)
-            return QString::fromUtf8(hint.text);
+            return QCoreApplication::translate("HintTexts", hint.text);
     return QString();
 }

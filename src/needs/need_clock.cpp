@@ -26,3 +26,15 @@ void frmForm::tmrM_Timer() {
         runtime_.endProgramAfterReport(error);
     }
 }
+
+// A need that is no number is never settled: the clock reports it itself.
+bool frmForm::needsSettled() const {
+    try {
+        for (Need need : kNeedOrder)
+            if (aboveNeedRange(needValue(need)) || belowNeedRange(needValue(need)))
+                return false;
+        return true;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}

@@ -8,6 +8,7 @@
 #include "pet_file_backup.h"
 #include "window/folder_owner_rights.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,12 +25,14 @@ constexpr int kMostLinks = 40;
 
 RuntimeError openError(const QString& path, const QString& reason) {
     return RuntimeError(
-        QStringLiteral("Не удалось открыть файл питомца «%1»: %2.").arg(path, reason));
+        QCoreApplication::translate("PetFile", "Не удалось открыть файл питомца «%1»: %2.")
+            .arg(path, reason));
 }
 
 RuntimeError writeError(const QString& path, const QString& reason) {
     return RuntimeError(
-        QStringLiteral("Не удалось записать файл питомца «%1»: %2.").arg(path, reason));
+        QCoreApplication::translate("PetFile", "Не удалось записать файл питомца «%1»: %2.")
+            .arg(path, reason));
 }
 
 QString systemReason() {
@@ -154,7 +157,7 @@ void refuseProtectedFile(const QString& path, const QByteArray& target) {
     if (!writable && errno == EROFS)
         throw writeError(path, systemErrorText(EROFS));
     if (!writable || !(info.st_mode & S_IWUSR))
-        throw writeError(path, QStringLiteral("файл защищён от записи"));
+        throw writeError(path, QCoreApplication::translate("PetFile", "файл защищён от записи"));
 }
 
 } // namespace
@@ -166,7 +169,8 @@ PetRecord readPetFile(const QString& path) {
     if (openRegularFileToRead(file, path, error))
         return readPetRecord(file);
     if (error == ENOENT)
-        throw RuntimeError(QStringLiteral("Не найден файл питомца «%1».").arg(path));
+        throw RuntimeError(
+            QCoreApplication::translate("PetFile", "Не найден файл питомца «%1».").arg(path));
     throw openError(path, systemErrorText(error));
 }
 
@@ -178,7 +182,9 @@ void writePetFile(const QString& path, const PetRecord& record) {
     const QByteArray folder = folderOf(target);
     struct stat folderInfo {};
     if (::stat(folder.constData(), &folderInfo) != 0 || !S_ISDIR(folderInfo.st_mode))
-        throw writeError(path, QStringLiteral("нет папки %1").arg(QFile::decodeName(folder)));
+        throw writeError(
+            path,
+            QCoreApplication::translate("PetFile", "нет папки %1").arg(QFile::decodeName(folder)));
     refuseProtectedFile(path, target);
     if (!replaceAtomically(path, target, bytes))
         overwriteInPlace(path, target, bytes);

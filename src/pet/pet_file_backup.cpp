@@ -8,6 +8,7 @@
 #include "pet_file.h"
 #include "window/folder_owner_rights.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -91,7 +92,8 @@ std::optional<QString> putNewestBackupAside(const QString& path) {
         if (errno != EEXIST)
             return systemErrorText(errno);
     }
-    return QStringLiteral("копий уже %1, удалите ненужные").arg(kEarlierBackups + 1);
+    return QCoreApplication::translate("PetFileBackup", "копий уже %1, удалите ненужные")
+        .arg(kEarlierBackups + 1);
 }
 
 // Puts the written copy in as the newest backup, the one before it aside.
@@ -139,7 +141,7 @@ std::optional<QString> backUp(const QString& path, QString& copy) {
     int error = 0;
     const std::optional<QByteArray> bytes = regularFileBytes(path, kLargestBackup, error);
     if (error == EFBIG)
-        return QStringLiteral("файл больше 1 МиБ");
+        return QCoreApplication::translate("PetFileBackup", "файл больше 1 МиБ");
     if (!bytes)
         return nothingToLose(error) ? std::nullopt : std::optional(systemErrorText(error));
     if (std::optional<QString> holding = backupHolding(path, *bytes)) {
@@ -157,9 +159,10 @@ std::optional<QString> backUp(const QString& path, QString& copy) {
 void refuseFileLeftAsItIs(const QString& path) {
     const auto left = filesLeftAsTheyAre().constFind(absolute(path));
     if (left != filesLeftAsTheyAre().constEnd())
-        throw RuntimeError(QStringLiteral("Файл питомца «%1» оставлен как есть, чтобы он не "
-                                          "пропал: при запуске его не удалось прочитать, а "
-                                          "сохранить его копию не удалось (%2).")
+        throw RuntimeError(QCoreApplication::translate(
+                               "PetFileBackup", "Файл питомца «%1» оставлен как есть, чтобы он не "
+                                                "пропал: при запуске его не удалось прочитать, а "
+                                                "сохранить его копию не удалось (%2).")
                                .arg(path, *left));
 }
 
@@ -170,15 +173,17 @@ QString keepPetFileBackup(const QString& path) {
         const FolderOwnerRights rights(path);
         why = backUp(path, copy);
     } catch (const RuntimeError&) {
-        why = QStringLiteral("нет прав владельца папки");
+        why = QCoreApplication::translate("PetFileBackup", "нет прав владельца папки");
     }
     if (why) {
         filesLeftAsTheyAre().insert(absolute(path), *why);
-        return QStringLiteral("Копию файла питомца сделать не удалось (%1), поэтому при закрытии "
-                              "окна он останется как есть.")
+        return QCoreApplication::translate("PetFileBackup",
+                                           "Копию файла питомца сделать не удалось (%1), поэтому "
+                                           "при закрытии окна он останется как есть.")
             .arg(*why);
     }
     if (copy.isEmpty())
         return QString();
-    return QStringLiteral("Прежний файл питомца сохранён как «%1».").arg(absolute(copy));
+    return QCoreApplication::translate("PetFileBackup", "Прежний файл питомца сохранён как «%1».")
+        .arg(absolute(copy));
 }

@@ -31,6 +31,6 @@ private:
     bool heldElsewhere_ = false;
 };
 
-inline const QString kPetAlreadyOpenTitle = QStringLiteral("Питомец");
-inline const QString kPetAlreadyOpenText =
-    QStringLiteral("Питомец уже открыт в другом окне. Закройте то окно, чтобы открыть это.");
+inline constexpr char kPetAlreadyOpenTitle[] = QT_TRANSLATE_NOOP("PetLock", "Питомец");
+inline constexpr char kPetAlreadyOpenText[] = QT_TRANSLATE_NOOP(
+    "PetLock", "Питомец уже открыт в другом окне. Закройте то окно, чтобы открыть это.");

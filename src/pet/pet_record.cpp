@@ -4,6 +4,7 @@
 #include "core/runtime_error.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <array>
 
@@ -51,7 +52,8 @@ public:
         for (int i = 0; i < kPetRecordFieldCount; ++i) {
             if (!startItem())
                 throw RuntimeError(
-                    QStringLiteral(
+                    QCoreApplication::translate(
+                        "PetRecord",
                         "Файл питомца кончился раньше времени: прочитано полей %1 из %2.")
                         .arg(i)
                         .arg(kPetRecordFieldCount));
@@ -104,7 +106,8 @@ private:
 
     static void append(QByteArray& value, char c) {
         if (value.size() >= kLongestPetField)
-            throw RuntimeError(QStringLiteral("В файле питомца слишком длинное поле."));
+            throw RuntimeError(
+                QCoreApplication::translate("PetRecord", "В файле питомца слишком длинное поле."));
         value.append(c);
     }
 
@@ -136,8 +139,9 @@ QString decoded(const QByteArray& bytes) {
 QByteArray encoded(const QString& text) {
     std::optional<QByteArray> bytes = toCodePage1251(withTypographicQuotes(text));
     if (!bytes)
-        throw RuntimeError(
-            QStringLiteral("Текст «%1» нельзя записать в кодировке Windows-1251.").arg(text));
+        throw RuntimeError(QCoreApplication::translate(
+                               "PetRecord", "Текст «%1» нельзя записать в кодировке Windows-1251.")
+                               .arg(text));
     return *std::move(bytes);
 }
 

@@ -1,5 +1,7 @@
 #include "saved_on.h"
 
+#include <QCoreApplication>
+
 #include "core/runtime_error.h"
 #include "core/text_scan.h"
 
@@ -34,7 +36,8 @@ QDate readDate(QStringView text) {
 QDate savedOnDate(const QString& text) {
     const QDate date = readDate(text);
     if (!date.isValid())
-        throw RuntimeError(QStringLiteral("Текст «%1» не является датой.").arg(text));
+        throw RuntimeError(
+            QCoreApplication::translate("SavedOn", "Текст «%1» не является датой.").arg(text));
     return date;
 }
 

@@ -10,13 +10,16 @@
 #include "saved_on.h"
 #include "window/frm_form.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kDeathTitle = QStringLiteral(":-(((((");
-const QString kOldAgeText = QStringLiteral(
+constexpr char kOldAgeText[] = QT_TRANSLATE_NOOP(
+    "Startup",
     "Мне очень жаль, но Ваш питомец умер из-за старости :-((((((. Хотите завести нового?");
-const QString kNeglectText =
-    QStringLiteral("Мне очень жаль, но Ваш питомец погиб :-((((((. Хотите завести нового?");
+constexpr char kNeglectText[] = QT_TRANSLATE_NOOP(
+    "Startup", "Мне очень жаль, но Ваш питомец погиб :-((((((. Хотите завести нового?");
 
 QString withTrailingSeparator(const QString& folder) {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
@@ -94,7 +97,8 @@ void frmForm::applyDaysAway(int daysAway) {
 }
 
 void frmForm::announceOldAge() {
-    if (runtime_.messageBox(kOldAgeText, kStyleExclamationYesNo, kDeathTitle) != kAnswerYes)
+    if (runtime_.messageBox(QCoreApplication::translate("Startup", kOldAgeText),
+                            kStyleExclamationYesNo, kDeathTitle) != kAnswerYes)
         runtime_.endProgram();
     writeFreshPet();
     const PetRecord fresh = freshPetRecord(windowTitle());
@@ -103,7 +107,8 @@ void frmForm::announceOldAge() {
 }
 
 void frmForm::announceNeglect() {
-    if (runtime_.messageBox(kNeglectText, kStyleExclamationYesNo, kDeathTitle) != kAnswerYes)
+    if (runtime_.messageBox(QCoreApplication::translate("Startup", kNeglectText),
+                            kStyleExclamationYesNo, kDeathTitle) != kAnswerYes)
         runtime_.endProgram();
     writeFreshPet();
     Form_Load();

@@ -1,5 +1,8 @@
 #include "command_line.h"
 
+#include "ui_language.h"
+
+#include <QtGlobal>
 #include <cstdio>
 #include <string_view>
 
@@ -7,16 +10,23 @@ namespace {
 
 constexpr int kWrongUsage = 2;
 
-constexpr char kUsageText[] = "Использование: pet [--help | --version] [параметры Qt]\n";
+constexpr char kUsageText[] =
+    QT_TRANSLATE_NOOP("CommandLine", "Использование: pet [--help | --version] [параметры Qt]\n");
 
-constexpr char kHelpText[] = "Использование: pet [--help | --version] [параметры Qt]\n"
-                             "Виртуальный питомец: чёрный кот в окне на рабочем столе.\n"
-                             "\n"
-                             "  -h, --help   показать эту справку и выйти\n"
-                             "  --version    показать версию и выйти\n"
-                             "\n"
-                             "Программа понимает и общие параметры Qt, например -platform ИМЯ,\n"
-                             "-display ДИСПЛЕЙ, -style СТИЛЬ, -session КОД. Подробнее: man pet.\n";
+constexpr char kHelpText[] = QT_TRANSLATE_NOOP(
+    "CommandLine", "Использование: pet [--help | --version] [параметры Qt]\n"
+                   "Виртуальный питомец: чёрный кот в окне на рабочем столе.\n"
+                   "\n"
+                   "  -h, --help   показать эту справку и выйти\n"
+                   "  --version    показать версию и выйти\n"
+                   "\n"
+                   "Программа понимает и общие параметры Qt, например -platform ИМЯ,\n"
+                   "-display ДИСПЛЕЙ, -style СТИЛЬ, -session КОД. Подробнее: man pet.\n");
+
+constexpr char kVersionText[] = QT_TRANSLATE_NOOP("CommandLine", "Питомец %1\n");
+
+constexpr char kUnknownOptionText[] =
+    QT_TRANSLATE_NOOP("CommandLine", "pet: неизвестный параметр «%1»\n");
 
 // Qt's own options, each with one or two leading dashes: those followed by a
 // value, those written as name=value, and those that stand alone. The platform
@@ -50,8 +60,8 @@ bool qtNameValue(std::string_view name) {
     return false;
 }
 
-int printAndEnd(std::FILE* stream, const char* text, int code) {
-    std::fputs(text, stream);
+int printAndEnd(std::FILE* stream, const QString& text, int code) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
     return code;
 }
@@ -63,17 +73,22 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
         const std::string_view argument(argv[i]);
         const std::string_view name = optionName(argument);
         if (argument == "--help" || argument == "-h")
-            return printAndEnd(stdout, kHelpText, 0);
+            return printAndEnd(stdout, uiText("CommandLine", kHelpText), 0);
         if (argument == "--version")
-            return printAndEnd(stdout, "Питомец " PET_VERSION "\n", 0);
+            return printAndEnd(
+                stdout, uiText("CommandLine", kVersionText).arg(QLatin1String(PET_VERSION)), 0);
         if (listed(name, kQtOptionsWithValue) && i + 1 < argc) {
             ++i;
             continue;
         }
         if (listed(name, kQtFlags) || qtNameValue(name))
             continue;
-        std::fprintf(stderr, "pet: неизвестный параметр «%s»\n", argv[i]);
-        return printAndEnd(stderr, kUsageText, kWrongUsage);
+        std::fputs(uiText("CommandLine", kUnknownOptionText)
+                       .arg(QString::fromLocal8Bit(argv[i]))
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
+        return printAndEnd(stderr, uiText("CommandLine", kUsageText), kWrongUsage);
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "core/come_forward_signal.h"
 #include "desktop_signals.h"
 #include "frm_form.h"
+#include "ui_language.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -17,6 +18,10 @@
 namespace {
 
 constexpr int kNoDisplay = 1;
+
+constexpr char kNoDisplayText[] = QT_TRANSLATE_NOOP(
+    "DesktopEnd", "pet: не удалось подключиться к графическому экрану. Питомцу нужен рабочий "
+                  "стол (X11 или Wayland); проверьте переменную DISPLAY или WAYLAND_DISPLAY.\n");
 
 // The window while it lives, for the save at an end that Qt's own connection
 // to the display makes. Changed only on the UI thread, read under the lock
@@ -87,9 +92,7 @@ bool held(QtMsgType type, const QMessageLogContext& context, const QString& mess
 }
 
 void reportMissingDisplay() {
-    std::fputs("pet: не удалось подключиться к графическому экрану. Питомцу нужен рабочий "
-               "стол (X11 или Wayland); проверьте переменную DISPLAY или WAYLAND_DISPLAY.\n",
-               stderr);
+    std::fputs(uiText("DesktopEnd", kNoDisplayText).toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     _exit(kNoDisplay);
 }

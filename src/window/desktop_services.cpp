@@ -47,14 +47,17 @@ int DesktopServices::messageBox(const QString& text, int style, const QString& t
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
     openBox_ = &box;
     if (style == kStyleExclamationYesNo) {
-        QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+        QPushButton* yes = box.addButton(QCoreApplication::translate("DesktopServices", "Да"),
+                                         QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QCoreApplication::translate("DesktopServices", "Нет"),
+                                        QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? kAnswerYes : kAnswerNo;
     }
-    QPushButton* ok = box.addButton(QStringLiteral("ОК"), QMessageBox::AcceptRole);
+    QPushButton* ok = box.addButton(QCoreApplication::translate("DesktopServices", "ОК"),
+                                    QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();

@@ -2,6 +2,7 @@
 
 #include "core/runtime_error.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -84,7 +85,9 @@ FolderOwnerRights::FolderOwnerRights(const QString& file) {
     if (!setThreadGroups(owner.groups) || !setFileIdentity(owner.user, owner.group)) {
         giveBack();
         throw RuntimeError(
-            QStringLiteral("Не удалось перейти к правам владельца папки «%1».").arg(folder));
+            QCoreApplication::translate("FolderOwnerRights",
+                                        "Не удалось перейти к правам владельца папки «%1».")
+                .arg(folder));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "core/runtime_error.h"
 #include "core/system_error_text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -18,10 +19,12 @@ namespace {
 // Unwinds the handler that ended the program; only handleEvent catches it.
 struct ProgramEnded {};
 
-const QString kErrorReportTitle = QStringLiteral("Ошибка");
+QString errorReportTitle() {
+    return QCoreApplication::translate("FormRuntime", "Ошибка");
+}
 
 QString errorReportText(const RuntimeError& error) {
-    return QStringLiteral("Ошибка в программе! ") + error.description();
+    return QCoreApplication::translate("FormRuntime", "Ошибка в программе! ") + error.description();
 }
 
 // A box that nobody is left to answer: its title and text, on one line.
@@ -139,7 +142,7 @@ void FormRuntime::unloadFromAnyThread() {
         keptUnload_();
     } catch (const RuntimeError& error) {
         // No box can be shown from here, nor would anyone answer it.
-        writeBoxToStandardError(kErrorReportTitle, errorReportText(error));
+        writeBoxToStandardError(errorReportTitle(), errorReportText(error));
     }
 }
 
@@ -171,12 +174,14 @@ QPixmap FormRuntime::loadPicture(const QString& path, qreal devicePixelRatio) co
     int error = 0;
     const QImage image = readPicture(path, error);
     if (error == ENOENT)
-        throw RuntimeError(QStringLiteral("Не найден файл рисунка «%1».").arg(path));
+        throw RuntimeError(
+            QCoreApplication::translate("FormRuntime", "Не найден файл рисунка «%1».").arg(path));
     if (image.isNull())
         throw RuntimeError(
-            QStringLiteral("Не удалось прочитать рисунок «%1»: %2.")
+            QCoreApplication::translate("FormRuntime", "Не удалось прочитать рисунок «%1»: %2.")
                 .arg(path, error != 0 ? systemErrorText(error)
-                                      : QStringLiteral("файл повреждён или это не рисунок")));
+                                      : QCoreApplication::translate(
+                                            "FormRuntime", "файл повреждён или это не рисунок")));
     return QPixmap::fromImage(sharpestPicture(path, image, devicePixelRatio));
 }
 
@@ -190,7 +195,7 @@ int FormRuntime::messageBox(const QString& text, int style, const QString& title
 }
 
 void FormRuntime::showErrorReport(const RuntimeError& error) {
-    messageBox(errorReportText(error), kStyleExclamationOk, kErrorReportTitle);
+    messageBox(errorReportText(error), kStyleExclamationOk, errorReportTitle());
 }
 
 void FormRuntime::endProgramAfterReport(const RuntimeError& error) {

@@ -47,17 +47,17 @@ QPoint openingPosition(const QRect& available, const QSize& window) {
             fit(kPreferredPosition.y(), available.top(), available.height(), window.height())};
 }
 
-Image* button(QWidget* parent, const char* name, int top, const char* word) {
+Image* button(QWidget* parent, const char* name, int top, const QString& word) {
     auto* image = new Image(parent, 8, top, 80, 23);
     image->setObjectName(QLatin1String(name));
     image->setPicture(builtinPicture(name, parent->devicePixelRatioF()));
-    image->setAccessibleName(QString::fromUtf8(word));
+    image->setAccessibleName(word);
     image->setAccessibleRole(QAccessible::Button);
     return image;
 }
 
-Label* label(QWidget* parent, const char* name, const char* text, int left, int top) {
-    auto* created = new Label(parent, QString::fromUtf8(text), left, top);
+Label* label(QWidget* parent, const char* name, const QString& text, int left, int top) {
+    auto* created = new Label(parent, text, left, top);
     created->setObjectName(QLatin1String(name));
     return created;
 }
@@ -112,19 +112,19 @@ void frmForm::createControls() {
     tmrMove = new FormTimer(this, 0);
     tmrM = new FormTimer(this, kNeedClockIntervalMs);
 
-    imgEat = button(this, "imgEat", 136, "Кушать");
-    imgDrink = button(this, "imgDrink", 160, "Пить");
-    imgPlay = button(this, "imgPlay", 184, "Играть");
-    imgSleep = button(this, "imgSleep", 208, "Спать");
-    imgTreat = button(this, "imgTreat", 232, "Лечить");
+    imgEat = button(this, "imgEat", 136, tr("Кушать"));
+    imgDrink = button(this, "imgDrink", 160, tr("Пить"));
+    imgPlay = button(this, "imgPlay", 184, tr("Играть"));
+    imgSleep = button(this, "imgSleep", 208, tr("Спать"));
+    imgTreat = button(this, "imgTreat", 232, tr("Лечить"));
     lblSTR = new Label(this, QString(), 11, 256, 257, 17);
     lblSTR->setObjectName(QStringLiteral("lblSTR"));
     lblSTR->makeStatusLine();
-    imgStatic = button(this, "imgStatic", 112, "Данные");
-    lbllAge = label(this, "lbllAge", "Возраст:", 40, 96);
+    imgStatic = button(this, "imgStatic", 112, tr("Данные"));
+    lbllAge = label(this, "lbllAge", tr("Возраст:"), 40, 96);
     lbllAge->hideFromScreenReaders();
     lblaD = label(this, "lblaD", "0", 104, 96);
-    lblaD->setSpokenCaption(QStringLiteral("Возраст"));
+    lblaD->setSpokenCaption(tr("Возраст"));
     imgHideBut = image(this, "imgHideBut", 0, 88, 89, 193);
     imgHideBut->hide();
     imgHideImg = image(this, "imgHideImg", 0, 0, 281, 89);
@@ -132,7 +132,7 @@ void frmForm::createControls() {
 
     picMain = new PictureBox(this, 96, 112, 170, 142, Qt::white);
     picMain->setObjectName(QStringLiteral("picMain"));
-    picMain->setAccessibleName(QStringLiteral("Питомец"));
+    picMain->setAccessibleName(tr("Питомец"));
     picS = new PictureBox(this, 11, 11, 257, 65, kPanelColour);
     picS->setObjectName(QStringLiteral("picS"));
     picS->setAccessibleRole(QAccessible::Pane);
@@ -151,21 +151,21 @@ void frmForm::createControls() {
     picW3 = needPlate(picS, 3);
     picW4 = needPlate(picS, 4);
     picW5 = needPlate(picS, 5);
-    lblW1 = label(picS, "lblW1", "Голод:", 32, 8);
+    lblW1 = label(picS, "lblW1", tr("Голод:"), 32, 8);
     lblSH = label(picS, "lblSH", "0", 88, 8);
-    lblW2 = label(picS, "lblW2", "Жажда:", 32, 24);
+    lblW2 = label(picS, "lblW2", tr("Жажда:"), 32, 24);
     lblSD = label(picS, "lblSD", "0", 88, 24);
-    lblW3 = label(picS, "lblW3", "Настроение:", 128, 8);
+    lblW3 = label(picS, "lblW3", tr("Настроение:"), 128, 8);
     lblSI = label(picS, "lblSI", "0", 208, 8);
-    lblW4 = label(picS, "lblW4", "Сонливость:", 128, 24);
+    lblW4 = label(picS, "lblW4", tr("Сонливость:"), 128, 24);
     lblSS = label(picS, "lblSS", "0", 208, 24);
-    lblW5 = label(picS, "lblW5", "Здоровье:", 128, 40);
+    lblW5 = label(picS, "lblW5", tr("Здоровье:"), 128, 40);
     lblSHe = label(picS, "lblSHe", "0", 208, 40);
-    lblSH->setSpokenCaption(QStringLiteral("Голод"));
-    lblSD->setSpokenCaption(QStringLiteral("Жажда"));
-    lblSI->setSpokenCaption(QStringLiteral("Настроение"));
-    lblSS->setSpokenCaption(QStringLiteral("Сонливость"));
-    lblSHe->setSpokenCaption(QStringLiteral("Здоровье"));
+    lblSH->setSpokenCaption(tr("Голод"));
+    lblSD->setSpokenCaption(tr("Жажда"));
+    lblSI->setSpokenCaption(tr("Настроение"));
+    lblSS->setSpokenCaption(tr("Сонливость"));
+    lblSHe->setSpokenCaption(tr("Здоровье"));
     for (Label* caption : {lblW1, lblW2, lblW3, lblW4, lblW5})
         caption->hideFromScreenReaders();
 }

@@ -108,6 +108,8 @@ public:
 
     // Need clock and care outcomes (needs/).
     void tmrM_Timer();
+    // Whether every need lies in the range the need clock holds it in.
+    bool needsSettled() const;
     void imgS_Click(qint16 n);
 
     // Action menu, choice panel and hover hints (interaction/).
@@ -150,7 +152,10 @@ private:
     void connectSpokenFeedback();
     void choose(qint16 n);
     void leadToChoices();
+    // The needs are said once the need clock has them in range; the end of a
+    // care run asks for them too.
     void speakNeeds();
+    void speakSettledNeeds();
     // The operable control after (or before) `from` in Tab order, if any.
     Image* nextOperable(QWidget* from, bool next) const;
     // Moves the focus on when its control has been covered or hidden, once
@@ -180,4 +185,5 @@ private:
     FormRuntime runtime_;
     QPixmap picture_;
     QPointer<Image> focusToCheck_;
+    bool needsToSpeak_ = false;
 };

@@ -6,6 +6,8 @@ void frmForm::connectSpokenFeedback() {
     for (Image* button : {imgEat, imgDrink, imgPlay, imgSleep, imgTreat})
         connect(button, &Image::pressedWithoutMouse, this, &frmForm::leadToChoices);
     connect(imgStatic, &Image::pressedWithoutMouse, this, &frmForm::speakNeeds);
+    // After the need clock's own handler, which this follows in connection order.
+    connect(tmrM, &FormTimer::tick, this, &frmForm::speakSettledNeeds);
 }
 
 // The pet's answer is said at once, however the choice was given, and again
@@ -25,8 +27,19 @@ void frmForm::leadToChoices() {
         imgS0->setFocus(Qt::OtherFocusReason);
 }
 
-// The needs and the age in one sentence, in the window's order.
+// A care run leaves its raw results in the window, below 0 or above 10, until
+// the need clock's next tick brings them back into range; the listener hears
+// the values the window settles on, as a sighted user sees them.
 void frmForm::speakNeeds() {
+    needsToSpeak_ = true;
+    speakSettledNeeds();
+}
+
+// The needs and the age in one sentence, in the window's order.
+void frmForm::speakSettledNeeds() {
+    if (!needsToSpeak_ || !needsSettled())
+        return;
+    needsToSpeak_ = false;
     QStringList values;
     for (Need need : kNeedOrder)
         values << needLabel(need)->accessibleName();

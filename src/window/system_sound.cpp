@@ -13,7 +13,8 @@ ca_context* soundContext() {
         if (ca_context_create(&created) != CA_SUCCESS)
             return static_cast<ca_context*>(nullptr);
         const QByteArray id = QGuiApplication::desktopFileName().toUtf8();
-        ca_context_change_props(created, CA_PROP_APPLICATION_NAME, "Питомец",
+        const QByteArray name = QCoreApplication::translate("SystemSound", "Питомец").toUtf8();
+        ca_context_change_props(created, CA_PROP_APPLICATION_NAME, name.constData(),
                                 CA_PROP_APPLICATION_ID, id.constData(), nullptr);
         return created;
     }();
@@ -24,9 +25,11 @@ ca_context* soundContext() {
 
 bool playThemeBell() {
     ca_context* context = soundContext();
+    const QByteArray description =
+        QCoreApplication::translate("SystemSound", "Писк игрушки").toUtf8();
     return context &&
            ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                           "Писк игрушки", nullptr) == CA_SUCCESS;
+                           description.constData(), nullptr) == CA_SUCCESS;
 }
 
 void ringDisplayBell() {

@@ -178,9 +178,13 @@ class Session:
         self.display_name = ":" + number.decode().strip()
 
         self.env = dict(os.environ)
+        # The program speaks the language of the user's settings; the cases
+        # read its texts as written, in Russian, whatever the caller's are.
         for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
-                     "AT_SPI_BUS_ADDRESS", "SESSION_MANAGER"):
+                     "AT_SPI_BUS_ADDRESS", "SESSION_MANAGER", "LANGUAGE", "LC_ALL",
+                     "LC_MESSAGES"):
             self.env.pop(name, None)
+        self.env["LANG"] = "C.UTF-8"
         runtime_dir = os.path.join(self.tmp, "runtime")
         os.mkdir(runtime_dir, 0o700)
         self.env.update(DISPLAY=self.display_name, QT_QPA_PLATFORM="xcb",
