@@ -10,6 +10,8 @@
 #include "core/system_error_text.h"
 #include "pet/pet_record.h"
 #include "support/as_user.h"
+#include "support/full_disk.h"
+#include "support/program_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,7 +23,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
-#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -179,7 +180,7 @@ public:
                 return "mounting a tmpfs is not permitted here";
             mounted_ = true;
             write(pet(), kOldRecord);
-            fillUp(g + "/filler");
+            fillUp(g);
             break;
         case SetUp::GarbageBesideOlderBackup:
             write(pet(), kGarbage);
@@ -254,20 +255,6 @@ private:
         QFile file(path);
         if (file.open(QIODevice::WriteOnly))
             file.write(bytes);
-    }
-    static QByteArray fileBytes(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    static void fillUp(const QString& path) {
-        QFile filler(path);
-        if (!filler.open(QIODevice::WriteOnly))
-            return;
-        const QByteArray chunk(4096, 'x');
-        while (filler.write(chunk) == chunk.size() && filler.flush()) {
-        }
-        while (filler.write("x", 1) == 1 && filler.flush()) {
-        }
     }
 
     QTemporaryDir dir_;
