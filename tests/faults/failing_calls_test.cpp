@@ -389,6 +389,10 @@ void FailingCallsTest::everyFailingCallLeavesThePetAndItsBackups_data() {
         clean.after = bench_.state();
         clean.reports = run.reports;
         clean.calls = startAndCloseCalls(run.trace);
+        // strace that cannot trace here fails the one row, rather than leave none.
+        if (clean.calls.isEmpty())
+            QTest::addRow("%s: no calls traced", row.name)
+                << row.setUp << QStringLiteral("none") << 0 << QString() << false << QString();
         for (const Call& call : clean.calls)
             for (const QString& fault : faultsOf(call.name))
                 QTest::addRow("%s: %s #%d %s", row.name,
@@ -410,7 +414,8 @@ void FailingCallsTest::everyFailingCallLeavesThePetAndItsBackups() {
         QSKIP(qPrintable(why.isEmpty() ? QStringLiteral("strace is not installed") : why));
     }
     const CleanRun& clean = clean_[int(setUp)];
-    QVERIFY2(!clean.calls.isEmpty(), "the run without faults made no calls");
+    QVERIFY2(!clean.calls.isEmpty(), qPrintable("strace saw no calls of a run without faults: " +
+                                                clean.reports.join('\n')));
     QVERIFY(bench_.prepare(setUp).isEmpty());
     const State before = bench_.state();
     QCOMPARE(before, clean.before);
@@ -438,7 +443,7 @@ void FailingCallsTest::everyFailingCallLeavesThePetAndItsBackups() {
     QVERIFY2(
         after.pet == before.pet || after.pet == saved ||
             (saved.size() < before.pet.size() && after.pet == saved + before.pet.mid(saved.size())),
-        after.pet.constData());
+        "the pet file holds neither the old record nor the new one");
     QCOMPARE(after.link, before.link);
     QCOMPARE(after.owner, before.owner);
     QCOMPARE(after.group, before.group);
