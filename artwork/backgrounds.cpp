@@ -2,6 +2,10 @@
 #include "pictures.h"
 #include "style.h"
 
+#include "core/start_pictures.h"
+
+#include <algorithm>
+
 namespace {
 
 // A tiny paw print, the wallpaper motif of the window.
@@ -73,19 +77,23 @@ QImage window(int scale) {
     return image;
 }
 
-// Small need icons left of each label: fish, drop; heart, moon, cross.
-QImage panel(int scale) {
+// The top panel as the needs view shows it, or bare: the plates the
+// captions stand on and the need icons left of them (fish, drop; heart,
+// moon, cross) belong to the needs and go with them.
+QImage panel(int scale, bool withNeeds) {
     QImage image = canvas(257, 65, ink::roomDeep, scale);
     QPainter p(&image);
     smooth(p);
+    for (int col = 0; col < 12; ++col)
+        pawPrint(p, QPointF(10 + col * 21, 61), 1.6, QColor(0x1a, 0x44, 0x3e));
+    if (!withNeeds)
+        return image;
     const QColor plate{0x15, 0x3a, 0x35};
     QPainterPath left, right;
     left.addRoundedRect(QRectF(4, 4, 110, 36), 6, 6);
     right.addRoundedRect(QRectF(118, 4, 135, 53), 6, 6);
     p.fillPath(left, plate);
     p.fillPath(right, plate);
-    for (int col = 0; col < 12; ++col)
-        pawPrint(p, QPointF(10 + col * 21, 61), 1.6, QColor(0x1a, 0x44, 0x3e));
 
     // Hunger: a fish.
     QPainterPath fish;
@@ -114,8 +122,46 @@ QImage panel(int scale) {
     return image;
 }
 
+QRect inPixels(const QRect& place, int scale) {
+    return QRect(place.topLeft() * scale, place.size() * scale);
+}
+
+// Each need's part of the needs view, cut from it where its plate lies.
+Pictures needPlates(const QImage& needsView, int scale) {
+    Pictures plates;
+    for (const NeedPlate& plate : kNeedPlates) {
+        QImage piece = needsView.copy(inPixels(plate.place, scale));
+        piece.setDevicePixelRatio(scale);
+        plates.push_back({plate.picture, piece});
+    }
+    return plates;
+}
+
 } // namespace
 
 Pictures backgroundPictures(int scale) {
-    return {{windowBackgroundName(), window(scale)}, {panelBackgroundName(), panel(scale)}};
+    Pictures pictures = {{windowBackgroundName(), window(scale)},
+                         {panelBackgroundName(), panel(scale, false)}};
+    for (Picture& plate : needPlates(panel(scale, true), scale))
+        pictures.push_back(std::move(plate));
+    return pictures;
+}
+
+QStringList needsViewLeftOut(int scale) {
+    const QImage needsView = panel(scale, true), bare = panel(scale, false);
+    const auto onAPlate = [scale](QPoint pixel) {
+        return std::any_of(kNeedPlates.begin(), kNeedPlates.end(), [&](const NeedPlate& plate) {
+            return inPixels(plate.place, scale).contains(pixel);
+        });
+    };
+    int leftOut = 0;
+    for (int y = 0; y < needsView.height(); ++y)
+        for (int x = 0; x < needsView.width(); ++x)
+            if (needsView.pixel(x, y) != bare.pixel(x, y) && !onAPlate(QPoint(x, y)))
+                ++leftOut;
+    if (leftOut == 0)
+        return {};
+    return {QStringLiteral("the needs view at scale %1 has %2 pixels on no plate")
+                .arg(scale)
+                .arg(leftOut)};
 }

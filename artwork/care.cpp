@@ -11,6 +11,9 @@
 namespace {
 
 constexpr double actionScale = 0.86;
+// How far the cat rises in a jump or a flinch, in its own units: the most
+// that keeps its ear tips a few pixels below the top of the pet's box.
+constexpr double jumpLift = 8;
 const QPointF catSpot{62, floorY};
 const QPointF propSpot{122, floorY - 24};
 constexpr double propSize = 52;
@@ -191,11 +194,12 @@ Pictures playing(int scale) {
                                pose.rightPaw = {20, -34};
                                pose.mouth = Mouth::Open;
                            } else if (frame == 2) {
-                               pose.lift = 12;
+                               pose.lift = jumpLift;
                                pose.leftPaw = {-6, -30};
                                pose.rightPaw = {16, -44};
                                pose.mouth = Mouth::Open;
-                               pose.headTilt = 10;
+                               // Tilted more, the head lifts its left ear past the top.
+                               pose.headTilt = 4;
                            } else if (frame == 3) {
                                pose.eyes = Eyes::Happy;
                                pose.rightPaw = {12, -6};
@@ -272,7 +276,7 @@ Pictures playing(int scale) {
                            if (frame == 1) {
                                pose.rightPaw = {14, -40};
                            } else if (frame == 2) {
-                               pose.lift = 12;
+                               pose.lift = jumpLift;
                                pose.leftPaw = {4, -40};
                                pose.rightPaw = {24, -46};
                                pose.mouth = Mouth::Open;
@@ -375,7 +379,7 @@ Pictures treating(int scale) {
                            } else {
                                pose.eyes = Eyes::Squeeze;
                                pose.mouth = Mouth::Ouch;
-                               pose.lift = 12;
+                               pose.lift = jumpLift;
                                pose.tail = 1;
                                pose.blush = false;
                                pose.leftPaw = {-8, -10};

@@ -32,6 +32,8 @@ QList<QStringList> careRuns() {
 QList<PictureFile> pictureFiles() {
     QList<PictureFile> files = {{windowBackgroundName(), PictureHolder::Window},
                                 {panelBackgroundName(), PictureHolder::TopPanel}};
+    for (const NeedPlate& plate : kNeedPlates)
+        files.append({plate.picture, PictureHolder::NeedPlate});
     for (qint16 frame = 0; frame < kIdlePictureCount; ++frame)
         files.append({*idlePictureName(frame), PictureHolder::PetBox});
     for (qint16 action = kActionEat; action <= kActionTreat; ++action)

@@ -5,12 +5,14 @@
 #include <QStringList>
 
 // Every picture file of the picture folder, each named once and taken from
-// the tables that load it: the two backgrounds, the idle pet, the choices and
-// the frames of the care runs. The picture generator draws exactly these, the
-// install copies what it drew and the picture tests walk them.
+// the tables that load it: the two backgrounds, the need plates, the idle pet,
+// the choices and the frames of the care runs. The picture generator draws
+// exactly these, the install copies what it drew and the picture tests walk
+// them.
 
-// Where a picture is shown, which fixes the size it is drawn at.
-enum class PictureHolder { Window, TopPanel, PetBox, ChoiceImage };
+// Where a picture is shown, which fixes the size it is drawn at (a need
+// plate's is the place its table gives it).
+enum class PictureHolder { Window, TopPanel, NeedPlate, PetBox, ChoiceImage };
 
 struct PictureFile {
     QString name;
@@ -21,8 +23,8 @@ struct PictureFile {
 QString windowBackgroundName();
 QString panelBackgroundName();
 
-// The backgrounds, the idle pet, every action's choices and every frame of
-// every care run, in that order.
+// The backgrounds, the need plates, the idle pet, every action's choices and
+// every frame of every care run, in that order.
 QList<PictureFile> pictureFiles();
 
 // Each care run's frames in the order they play: one run for each option of

@@ -58,8 +58,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
 fi
 
-# A compiler cache, where there is one, lets build/ and build-package/ share
-# their compiled sources; it is taken up by a build folder's first configure.
+# A compiler cache, where there is one, keeps build/'s compiled sources from
+# one build to the next, and lets another checkout of the sources (a clone, a
+# worktree) reuse them, because the paths it hashes are taken relative to the
+# sources. It is taken up by a build folder's first configure. build-package/
+# never shares it: Debian's hardened flags make other objects.
 if command -v ccache >/dev/null; then
     export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER-ccache}
     export CCACHE_BASEDIR=${CCACHE_BASEDIR-$PWD}

@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
         return *answered;
     watchTheDisplay();
     QApplication app(argc, argv);
+    displayReached();
     QGuiApplication::setDesktopFileName(QStringLiteral(PET_APP_ID));
     DesktopServices services;
     DesktopSignals desktopSignals;

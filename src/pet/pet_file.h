@@ -36,4 +36,6 @@ QString petFileTarget(const QString& path);
 // 9. A copy already holding the same bytes needs no new one. Where no copy
 // can be made (no room, no rights, a file over 1 MiB, all ten places taken),
 // writePetFile leaves that file as it is for the rest of the run and says why.
-void keepPetFileBackup(const QString& path);
+// Returns what the user is told of it: where the copy is, or why there is
+// none; nothing when there was no file to keep.
+QString keepPetFileBackup(const QString& path);

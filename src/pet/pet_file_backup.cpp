@@ -66,14 +66,14 @@ std::optional<QByteArray> regularFileBytes(const QString& path, qint64 most, int
     return bytes;
 }
 
-// A copy of these bytes is one of the backups already.
-bool alreadyBackedUp(const QString& path, const QByteArray& bytes) {
+// The backup that holds a copy of these bytes already, if one does.
+std::optional<QString> backupHolding(const QString& path, const QByteArray& bytes) {
     for (int number = 0; number <= kEarlierBackups; ++number) {
         int error = 0;
         if (regularFileBytes(backupPath(path, number), kLargestBackup, error) == bytes)
-            return true;
+            return backupPath(path, number);
     }
-    return false;
+    return std::nullopt;
 }
 
 // Renames without ever replacing a file at `to`; the error number if not done.
@@ -142,18 +142,24 @@ std::optional<QString> writeBackup(const QString& path, const QByteArray& bytes)
     return why;
 }
 
-// Keeps the file at the path in a backup unless one holds it already. Why it
-// could not be kept, if it could not; nothing when there is no file to lose.
-std::optional<QString> backUp(const QString& path) {
+// Keeps the file at the path in a backup unless one holds it already, and
+// names that backup in `copy`. Why it could not be kept, if it could not;
+// nothing, and no copy, when there is no file to lose.
+std::optional<QString> backUp(const QString& path, QString& copy) {
     int error = 0;
     const std::optional<QByteArray> bytes = regularFileBytes(path, kLargestBackup, error);
     if (error == EFBIG)
         return QStringLiteral("файл больше 1 МиБ");
     if (!bytes)
         return nothingToLose(error) ? std::nullopt : std::optional(systemErrorText(error));
-    if (alreadyBackedUp(path, *bytes))
+    if (std::optional<QString> holding = backupHolding(path, *bytes)) {
+        copy = *holding;
         return std::nullopt;
-    return writeBackup(path, *bytes);
+    }
+    std::optional<QString> why = writeBackup(path, *bytes);
+    if (!why)
+        copy = backupPath(path, 0);
+    return why;
 }
 
 } // namespace
@@ -171,16 +177,24 @@ void removeDeadBackupTemporaries(const QString& path) {
     removeDeadTemporaries(backupPath(path, 0));
 }
 
-void keepPetFileBackup(const QString& path) {
+QString keepPetFileBackup(const QString& path) {
     std::optional<QString> why;
+    QString copy;
     try {
         const FolderOwnerRights rights(path);
-        why = backUp(path);
+        why = backUp(path, copy);
     } catch (const FolderOwnerRightsError& error) {
         why = QStringLiteral("нет прав владельца папки");
         if (!error.reason().isEmpty())
             why = *why + QStringLiteral(": ") + error.reason();
     }
-    if (why)
+    if (why) {
         filesLeftAsTheyAre().insert(absolute(path), *why);
+        return QStringLiteral("Копию файла питомца сделать не удалось (%1), поэтому при закрытии "
+                              "окна он останется как есть.")
+            .arg(*why);
+    }
+    if (copy.isEmpty())
+        return QString();
+    return QStringLiteral("Прежний файл питомца сохранён как «%1».").arg(absolute(copy));
 }

@@ -28,10 +28,12 @@ void frmForm::Form_Load() {
     try {
         startUp();
     } catch (const RuntimeError& error) {
-        // The window will save what it shows over a file it could not read.
-        if (!AppFolder.isEmpty())
-            keepPetFileBackup(picturePath(kPetFileName));
-        runtime_.showErrorReport(error);
+        // The window will save what it shows over a file it could not read;
+        // the report says where the file as it was is kept.
+        const QString kept =
+            AppFolder.isEmpty() ? QString() : keepPetFileBackup(picturePath(kPetFileName));
+        runtime_.showErrorReport(
+            kept.isEmpty() ? error : RuntimeError(error.description() + QLatin1Char(' ') + kept));
     }
 }
 
@@ -39,6 +41,9 @@ void frmForm::startUp() {
     AppFolder = withTrailingSeparator(runtime_.programFolder());
     setPicture(loadPicture(kWindowBackgroundPicture));
     picS->setPicture(loadPicture(kPanelBackgroundPicture));
+    const auto plates = needPlates();
+    for (std::size_t i = 0; i < plates.size(); ++i)
+        plates[i]->setPicture(loadPicture(kNeedPlates[i].picture));
     picMain->setPicture(loadPicture(*idlePictureName(0)));
     // Today passes through the same text form as the stored date.
     const QDate today = savedOnDate(savedOnText(runtime_.today()));

@@ -9,8 +9,9 @@
 namespace {
 
 // A container's controls as they are read: top to bottom, then left to right,
-// without the captions that their value labels already say. Qt would list
-// them in stacking order, which is no reading order.
+// without the captions that their value labels already say and the plates
+// they stand on. Qt would list them in stacking order, which is no reading
+// order.
 QList<QWidget*> readingOrder(const QWidget* container) {
     QList<QWidget*> controls;
     for (QObject* child : container->children()) {
@@ -18,6 +19,9 @@ QList<QWidget*> readingOrder(const QWidget* container) {
         if (!widget || widget->isWindow())
             continue;
         if (auto* label = qobject_cast<Label*>(widget); label && label->hiddenFromScreenReaders())
+            continue;
+        if (auto* picture = qobject_cast<PictureControl*>(widget);
+            picture && picture->hiddenFromScreenReaders())
             continue;
         controls.append(widget);
     }

@@ -103,6 +103,10 @@ public:
     QAccessible::Role accessibleRole() const { return accessibleRole_; }
     void setAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
 
+    // A picture that only decorates what lies on it: screen readers skip it.
+    void hideFromScreenReaders() { hiddenFromScreenReaders_ = true; }
+    bool hiddenFromScreenReaders() const { return hiddenFromScreenReaders_; }
+
 signals:
     void clicked();
     // After the click of a press from the keyboard or a screen reader.
@@ -124,6 +128,7 @@ protected:
 private:
     bool pressed_ = false;
     bool operable_ = false;
+    bool hiddenFromScreenReaders_ = false;
     QAccessible::Role accessibleRole_ = QAccessible::Graphic;
 };
 

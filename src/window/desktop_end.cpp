@@ -4,6 +4,7 @@
 #include "desktop_signals.h"
 #include "frm_form.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QStringView>
 #include <csignal>
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <mutex>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -22,9 +24,13 @@ constexpr int kNoDisplay = 1;
 std::mutex windowMutex;
 frmForm* windowToSave = nullptr;
 
-void forgetWindow() {
+void rememberWindow(frmForm* form) {
     const std::lock_guard hold(windowMutex);
-    windowToSave = nullptr;
+    windowToSave = form;
+}
+
+void forgetWindow() {
+    rememberWindow(nullptr);
 }
 
 // The display has gone and Qt ends the program: with exit() from the event
@@ -57,14 +63,42 @@ bool endsTheWaylandConnection(QtMsgType type, QStringView message) {
 
 QtMessageHandler passOn = nullptr;
 
+// What Qt says while it looks for the display, kept until it has found one:
+// where there is none, its own warnings about the platform plugins would only
+// bury the program's message, so they are dropped with the program.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
+std::mutex heldMutex;
+bool holding = false;
+std::vector<HeldMessage> heldMessages;
+
+bool held(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    const std::lock_guard hold(heldMutex);
+    if (holding)
+        heldMessages.push_back(
+            {type, context.file, context.line, context.function, context.category, message});
+    return holding;
+}
+
+void reportMissingDisplay() {
+    std::fputs("pet: не удалось подключиться к графическому экрану. Питомцу нужен рабочий "
+               "стол (X11 или Wayland); проверьте переменную DISPLAY или WAYLAND_DISPLAY.\n",
+               stderr);
+    std::fflush(stderr);
+    _exit(kNoDisplay);
+}
+
 void watchQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (displayUnreachable(type, message)) {
-        std::fputs("pet: не удалось подключиться к графическому экрану. Питомцу нужен рабочий "
-                   "стол (X11 или Wayland); проверьте переменную DISPLAY или WAYLAND_DISPLAY.\n",
-                   stderr);
-        std::fflush(stderr);
-        _exit(kNoDisplay);
-    }
+    if (displayUnreachable(type, message))
+        reportMissingDisplay();
+    if (held(type, context, message))
+        return;
     if (passOn)
         passOn(type, context, message);
     if (endsTheWaylandConnection(type, message))
@@ -74,7 +108,22 @@ void watchQtMessages(QtMsgType type, const QMessageLogContext& context, const QS
 } // namespace
 
 void watchTheDisplay() {
+    holding = true;
     passOn = qInstallMessageHandler(watchQtMessages);
+}
+
+void displayReached() {
+    std::vector<HeldMessage> messages;
+    {
+        const std::lock_guard hold(heldMutex);
+        holding = false;
+        messages.swap(heldMessages);
+    }
+    for (const HeldMessage& m : messages) {
+        const QMessageLogContext context(m.file.constData(), m.line, m.function.constData(),
+                                         m.category.constData());
+        watchQtMessages(m.type, context, m.text);
+    }
 }
 
 void saveOnDesktopEnds(frmForm& form, DesktopSignals& desktopSignals) {
@@ -87,7 +136,7 @@ void saveOnDesktopEnds(frmForm& form, DesktopSignals& desktopSignals) {
     desktopSignals.watch({SIGTERM, SIGINT, SIGHUP});
 
     form.keepUnloadReady();
-    windowToSave = &form;
+    rememberWindow(&form);
     // Once the event loop has ended, the window has saved or has ended as
     // designed without saving; nothing is left to save after it.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, forgetWindow);

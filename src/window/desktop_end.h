@@ -4,10 +4,13 @@ class DesktopSignals;
 class frmForm;
 
 // Watches what Qt says about its connection to the display, from before the
-// application is made: a display that cannot be reached at all is told in
-// Russian and ends the program with exit code 1 (Qt would dump core with an
-// English text); every message goes on to standard error as before.
+// application is made: a display that cannot be reached at all is told in the
+// program's own words alone and ends the program with exit code 1 (Qt would
+// dump core after English warnings of its own). What Qt says before the
+// display is reached is held back until displayReached(); after that, every
+// message goes on to standard error at once.
 void watchTheDisplay();
+void displayReached();
 
 // The desktop can end the program in more ways than the close button: a
 // logout or kill sends SIGTERM or SIGHUP, a terminal Ctrl+C SIGINT, and a

@@ -3,6 +3,7 @@
 #include "control_accessibility.h"
 #include "core/conversions.h"
 #include "core/need_clock_interval.h"
+#include "core/start_pictures.h"
 #include "fixed_size.h"
 
 #include <QCloseEvent>
@@ -18,6 +19,8 @@ constexpr int kClientWidth = 282;
 constexpr int kClientHeight = 281;
 // Where the window opens on a screen with room for it.
 constexpr QPoint kPreferredPosition(187, 162);
+// The top panel's own colour, seen where its pictures are not loaded.
+const QColor kPanelColour(0, 255, 255);
 
 // The buttons and the icon are PNGs built into the program. Named as such, Qt
 // reads them itself instead of loading every image plugin to ask about them.
@@ -57,6 +60,17 @@ Label* label(QWidget* parent, const char* name, const char* text, int left, int 
     auto* created = new Label(parent, QString::fromUtf8(text), left, top);
     created->setObjectName(QLatin1String(name));
     return created;
+}
+
+// The plate of caption lblW`caption` in the top panel; its picture is only
+// ground and an icon, nothing for a screen reader to say.
+PictureBox* needPlate(QWidget* panel, int caption) {
+    const QRect place = kNeedPlates[std::size_t(caption - 1)].place;
+    auto* plate =
+        new PictureBox(panel, place.x(), place.y(), place.width(), place.height(), kPanelColour);
+    plate->setObjectName(QStringLiteral("picW%1").arg(caption));
+    plate->hideFromScreenReaders();
+    return plate;
 }
 
 Image* image(QWidget* parent, const char* name, int left, int top, int width, int height) {
@@ -119,7 +133,7 @@ void frmForm::createControls() {
     picMain = new PictureBox(this, 96, 112, 170, 142, Qt::white);
     picMain->setObjectName(QStringLiteral("picMain"));
     picMain->setAccessibleName(QStringLiteral("Питомец"));
-    picS = new PictureBox(this, 11, 11, 257, 65, QColor(0, 255, 255));
+    picS = new PictureBox(this, 11, 11, 257, 65, kPanelColour);
     picS->setObjectName(QStringLiteral("picS"));
     picS->setAccessibleRole(QAccessible::Pane);
 
@@ -132,6 +146,11 @@ void frmForm::createControls() {
         choice->setAccessibleRole(QAccessible::Button);
         choice->hide();
     }
+    picW1 = needPlate(picS, 1);
+    picW2 = needPlate(picS, 2);
+    picW3 = needPlate(picS, 3);
+    picW4 = needPlate(picS, 4);
+    picW5 = needPlate(picS, 5);
     lblW1 = label(picS, "lblW1", "Голод:", 32, 8);
     lblSH = label(picS, "lblSH", "0", 88, 8);
     lblW2 = label(picS, "lblW2", "Жажда:", 32, 24);
@@ -163,7 +182,7 @@ void frmForm::connectHandlers() {
         {imgTreat, &frmForm::imgTreat_Click}, {imgStatic, &frmForm::imgStatic_Click},
     };
     for (const auto& [control, handler] : clicks)
-        connect(control, &Image::clicked, this, [this, handler] { onEvent(handler); });
+        connect(control, &Image::clicked, this, [this, handler = handler] { onEvent(handler); });
 
     const auto choices = choiceImages();
     for (qint16 n = 0; n < qint16(choices.size()); ++n)

@@ -47,6 +47,11 @@ public:
     Label* lblW2;
     Label* lblSH;
     Label* lblW1;
+    PictureBox* picW1;
+    PictureBox* picW2;
+    PictureBox* picW3;
+    PictureBox* picW4;
+    PictureBox* picW5;
     Image* imgS0;
     Image* imgS1;
     Image* imgS2;
@@ -85,6 +90,8 @@ public:
     std::array<Label*, 10> panelLabels() const {
         return {lblW1, lblW2, lblW3, lblW4, lblW5, lblSH, lblSD, lblSI, lblSS, lblSHe};
     }
+    // The plates the captions lblW1 to lblW5 stand on, each with its icon.
+    std::array<PictureBox*, 5> needPlates() const { return {picW1, picW2, picW3, picW4, picW5}; }
     // What Tab visits: the button column top to bottom, then the choices left
     // to right, each while a mouse could click it.
     std::array<Image*, 10> tabOrder() const {

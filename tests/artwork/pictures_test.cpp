@@ -1,13 +1,15 @@
 #include "animation/frame_table.h"
 #include "core/action_kind.h"
-#include "interaction/choice_pictures.h"
 #include "core/idle_pictures.h"
+#include "core/start_pictures.h"
+#include "interaction/choice_pictures.h"
 #include "picture_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,17 +27,32 @@ QImage load(const QString& name) {
     return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
+// The top panel as the needs view shows it: each need's plate on the panel.
+const QString kNeedsView = QStringLiteral("needs view");
+QImage needsView() {
+    QImage view = load(panelBackgroundName());
+    QPainter painter(&view);
+    for (const NeedPlate& plate : kNeedPlates)
+        painter.drawImage(plate.place.topLeft(), load(plate.picture));
+    return view;
+}
+
 QString idlePicture(qint16 frame) {
     return idlePictureName(frame).value_or(QString());
 }
 
-// The size each holder is laid out for.
-QSize sizeShownIn(PictureHolder holder) {
-    switch (holder) {
+// The size each picture's holder is laid out for.
+QSize sizeShownIn(const PictureFile& file) {
+    switch (file.shownIn) {
     case PictureHolder::Window:
         return QSize(282, 281);
     case PictureHolder::TopPanel:
         return QSize(257, 65);
+    case PictureHolder::NeedPlate:
+        for (const NeedPlate& plate : kNeedPlates)
+            if (plate.picture == file.name)
+                return plate.place.size();
+        return QSize();
     case PictureHolder::PetBox:
         return QSize(170, 142);
     case PictureHolder::ChoiceImage:
@@ -71,6 +88,13 @@ int countPixels(const QImage& image, const std::function<bool(QRgb)>& match) {
 bool isFur(QRgb c) {
     return qRed(c) < 50 && qGreen(c) < 50 && qBlue(c) < 60;
 }
+// The cat's own flat fur colour on the first row: its ears go past the top.
+bool furOnTheTopRow(const QImage& image) {
+    for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, 0) == qRgb(0x1f, 0x1e, 0x28))
+            return true;
+    return false;
+}
 bool isEyeYellow(QRgb c) {
     return qRed(c) > 230 && qGreen(c) > 190 && qBlue(c) < 110;
 }
@@ -85,7 +109,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
         for (const PictureFile& file : pictureFiles())
-            QTest::newRow(qPrintable(file.name)) << file.name << sizeShownIn(file.shownIn);
+            QTest::newRow(qPrintable(file.name)) << file.name << sizeShownIn(file);
     }
 
     // Each picture and its twin, which has exactly twice the size.
@@ -107,21 +131,22 @@ private slots:
         QStringList expected;
         for (const PictureFile& file : pictureFiles())
             expected << file.name << twinPictureName(file.name);
-        QCOMPARE(expected.size(), 2 * 81);
+        QCOMPARE(expected.size(), 2 * 86);
         QStringList files = QDir(QStringLiteral(PET_PICTURE_DIR)).entryList({"*.gif"}, QDir::Files);
         files.sort();
         expected.sort();
         QCOMPARE(files, expected);
     }
 
-    void framesOfASequenceAllDiffer_data() {
+    void framesOfASequenceAllDifferAndKeepTheCatInside_data() {
         QTest::addColumn<QStringList>("frames");
         for (const QStringList& run : careRuns())
             QTest::newRow(qPrintable(run.first())) << run;
     }
 
-    // Every frame must show motion, and none may look like the idle pet.
-    void framesOfASequenceAllDiffer() {
+    // Every frame must show motion, none may look like the idle pet, and the
+    // pet's box may not cut the cat's ears, in the frame or in its twin.
+    void framesOfASequenceAllDifferAndKeepTheCatInside() {
         QFETCH(QStringList, frames);
         QList<QImage> idle;
         for (qint16 i = 0; i < kIdlePictureCount; ++i)
@@ -135,6 +160,8 @@ private slots:
                 QVERIFY2(images[i] != images[j], qPrintable(frames[i] + " == " + frames[j]));
             for (const QImage& p : idle)
                 QVERIFY2(images[i] != p, qPrintable(frames[i] + " repeats an idle picture"));
+            for (const QString& file : {frames[i], twinPictureName(frames[i])})
+                QVERIFY2(!furOnTheTopRow(load(file)), qPrintable(file + " cuts the cat"));
         }
     }
 
@@ -177,9 +204,9 @@ private slots:
     void labelAreasAreDarkEnough_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("area");
-        const QString panel = panelBackgroundName(), window = windowBackgroundName();
-        QTest::newRow("panel left column") << panel << QRect(QPoint(32, 8), QPoint(100, 37));
-        QTest::newRow("panel right column") << panel << QRect(QPoint(128, 8), QPoint(220, 53));
+        const QString window = windowBackgroundName();
+        QTest::newRow("needs left column") << kNeedsView << QRect(QPoint(32, 8), QPoint(100, 37));
+        QTest::newRow("needs right column") << kNeedsView << QRect(QPoint(128, 8), QPoint(220, 53));
         QTest::newRow("age") << window << QRect(QPoint(40, 96), QPoint(125, 109));
         QTest::newRow("status line") << window << QRect(QPoint(11, 256), QPoint(268, 273));
     }
@@ -187,7 +214,7 @@ private slots:
     void labelAreasAreDarkEnough() {
         QFETCH(QString, name);
         QFETCH(QRect, area);
-        const QImage image = load(name);
+        const QImage image = name == kNeedsView ? needsView() : load(name);
         double brightest = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
@@ -286,7 +313,7 @@ private slots:
             }
         }
         // Each GIF and built-in picture (8 icon sizes, 6 buttons) with its twin.
-        QCOMPARE(compared, 2 * (81 + 8 + 6));
+        QCOMPARE(compared, 2 * (86 + 8 + 6));
     }
 };
 

@@ -24,8 +24,9 @@ int main(int argc, char* argv[]) {
         std::fputs("read\n", stdout);
         std::fflush(stdout);
     } catch (const RuntimeError& error) {
-        reports << error.description();
-        keepPetFileBackup(path);
+        // As the window's start: the report says where the file is kept.
+        const QString kept = keepPetFileBackup(path);
+        reports << (kept.isEmpty() ? error.description() : error.description() + ' ' + kept);
     }
     try {
         writePetFile(path, changingRecord(1));

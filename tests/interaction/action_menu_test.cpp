@@ -6,6 +6,9 @@ bool needsShown(frmForm& form) {
     for (Label* label : form.panelLabels())
         if (!label->isVisible())
             return false;
+    for (PictureBox* plate : form.needPlates())
+        if (!plate->isVisible())
+            return false;
     for (Image* image : form.choiceImages())
         if (image->isVisible())
             return false;
@@ -65,6 +68,9 @@ void ActionMenuTest::buttonOffersItsChoices() {
     }
     for (Label* label : form.panelLabels())
         QVERIFY(!label->isVisible());
+    // The plates and their icons go too: beside one choice the panel is bare.
+    for (PictureBox* plate : form.needPlates())
+        QVERIFY(!plate->isVisible());
     QVERIFY(form.lblaD->isVisible());
     QVERIFY(form.lbllAge->isVisible());
     QCOMPARE(form.tmrM->isTicking(), clockRuns);

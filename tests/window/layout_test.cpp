@@ -105,6 +105,8 @@ void LayoutTest::controlsStackAsDesigned_data() {
     QTest::newRow("age caption") << false << QPoint(45, 100) << "lbllAge";
     QTest::newRow("status line") << false << QPoint(20, 262) << "lblSTR";
     QTest::newRow("need label above the panel") << false << QPoint(11 + 90, 11 + 12) << "lblSH";
+    QTest::newRow("hunger's plate under its icon, beside its caption")
+        << false << QPoint(11 + 17, 11 + 14) << "picW1";
     QTest::newRow("cover over a button") << true << QPoint(20, 140) << "imgHideBut";
     QTest::newRow("cover over the age caption's left") << true << QPoint(45, 100) << "imgHideBut";
     QTest::newRow("age value beside the cover") << true << QPoint(106, 100) << "lblaD";
@@ -152,9 +154,17 @@ void LayoutTest::captionsFitBeforeTheirValues() {
         {form.lblW4, form.lblSS}, {form.lblW5, form.lblSHe}, {form.lbllAge, form.lblaD}};
     for (const auto& [caption, value] : rows)
         QVERIFY2(caption->geometry().right() < value->x(), qPrintable(caption->text()));
-    // Two-digit values of the left column stay clear of the right column.
-    form.lblSH->setText("-10");
+    // Two-digit values of the left column stay clear of the right column, and
+    // every caption and value stands on its need's plate, right of its icon.
+    showNeeds(form, {"-10", "-10", "-10", "-10", "-10"});
     QVERIFY(form.lblSH->geometry().right() < form.lblW3->x());
+    const auto plates = form.needPlates();
+    for (std::size_t i = 0; i < plates.size(); ++i) {
+        const QRect plate = plates[i]->geometry();
+        const auto [caption, value] = rows[i];
+        QVERIFY2(plate.contains(caption->geometry().united(value->geometry())),
+                 qPrintable(caption->text()));
+    }
 }
 
 void LayoutTest::everyHintFitsTheStatusLine() {
