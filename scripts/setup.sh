@@ -30,7 +30,7 @@ test_packages=(
     python3 python3-xlib python3-pil python3-pyatspi at-spi2-core dbus-daemon
     orca speech-dispatcher openbox libglib2.0-bin
     appstream desktop-file-utils acl lintian devscripts
-    weston qt6-wayland qt6-translations-l10n
+    weston qt6-wayland qt6-translations-l10n strace
     "${package_packages[@]}"
 )
 deep_packages=(clang libclang-rt-14-dev)

@@ -241,6 +241,10 @@ The program also understands Qt&apos;s common options, such as -platform NAME,
         <source>Не удалось перейти к правам владельца папки «%1».</source>
         <translation>Could not switch to the rights of the owner of the folder “%1”.</translation>
     </message>
+    <message>
+        <source>Не удалось перейти к правам владельца папки «%1»: %2.</source>
+        <translation>Could not switch to the rights of the owner of the folder “%1”: %2.</translation>
+    </message>
 </context>
 <context>
     <name>FormRuntime</name>
@@ -329,6 +333,14 @@ The program also understands Qt&apos;s common options, such as -platform NAME,
     <message>
         <source>нет папки %1</source>
         <translation>there is no folder %1</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл питомца «%1»: %2.</source>
+        <translation>Could not read the pet file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Файл питомца «%1» записан, но, возможно, не сохранён на диске: %2.</source>
+        <translation>The pet file “%1” was written but may not be safely on disk: %2.</translation>
     </message>
 </context>
 <context>

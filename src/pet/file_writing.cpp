@@ -57,12 +57,13 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
-void syncFolder(const QByteArray& folder) {
+int syncFolder(const QByteArray& folder) {
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    if (fd < 0)
+        return errno;
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error;
 }
 
 QByteArray folderOf(const QByteArray& file) {

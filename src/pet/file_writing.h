@@ -10,8 +10,9 @@
 // pass for a complete record.
 bool writeAll(int fd, const QByteArray& bytes);
 
-// Makes a rename in the folder last through a crash.
-void syncFolder(const QByteArray& folder);
+// Makes a rename in the folder last through a crash. 0, or the error number
+// when the folder could not be synced: the rename may then be lost.
+int syncFolder(const QByteArray& folder);
 
 QByteArray folderOf(const QByteArray& file);
 

@@ -29,10 +29,30 @@ RuntimeError openError(const QString& path, const QString& reason) {
             .arg(path, reason));
 }
 
+RuntimeError readError(const QString& path, const QString& reason) {
+    return RuntimeError(
+        QCoreApplication::translate("PetFile", "Не удалось прочитать файл питомца «%1»: %2.")
+            .arg(path, reason));
+}
+
 RuntimeError writeError(const QString& path, const QString& reason) {
     return RuntimeError(
         QCoreApplication::translate("PetFile", "Не удалось записать файл питомца «%1»: %2.")
             .arg(path, reason));
+}
+
+// The new record has taken the old one's name, but the folder could not be
+// synced: after a crash the old file may be back.
+RuntimeError notOnDiskError(const QString& path, const QString& reason) {
+    return RuntimeError(
+        QCoreApplication::translate(
+            "PetFile", "Файл питомца «%1» записан, но, возможно, не сохранён на диске: %2.")
+            .arg(path, reason));
+}
+
+// Nothing at the path: no file, or a part of the path that is no folder.
+bool nothingThere(int error) {
+    return error == ENOENT || error == ENOTDIR;
 }
 
 QString systemReason() {
@@ -45,7 +65,12 @@ QByteArray linkedFile(const QString& path) {
     QByteArray at = QFile::encodeName(QFileInfo(path).absoluteFilePath());
     for (int links = 0;; ++links) {
         struct stat info {};
-        if (::lstat(at.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+        if (::lstat(at.constData(), &info) != 0) {
+            if (nothingThere(errno))
+                return at;
+            throw writeError(path, systemReason());
+        }
+        if (!S_ISLNK(info.st_mode))
             return at;
         if (links == kMostLinks)
             throw writeError(path, systemErrorText(ELOOP));
@@ -59,15 +84,16 @@ QByteArray linkedFile(const QString& path) {
 }
 
 // The new file gets the old one's owner and group, also when root saves in a
-// user's folder: otherwise the user could no longer save the pet. False when
-// this user may not give them, as an ordinary user may not give a file away.
-bool takeOwner(int fd, const struct stat& old) {
+// user's folder: otherwise the user could no longer save the pet. 0 when it
+// has them, EPERM when this user may not give them, as an ordinary user may
+// not give a file away, otherwise the error number.
+int takeOwner(int fd, const struct stat& old) {
     struct stat made {};
     if (::fstat(fd, &made) != 0)
-        return false;
+        return errno;
     if (made.st_uid == old.st_uid && made.st_gid == old.st_gid)
-        return true;
-    return ::fchown(fd, old.st_uid, old.st_gid) == 0;
+        return 0;
+    return ::fchown(fd, old.st_uid, old.st_gid) == 0 ? 0 : errno;
 }
 
 // The folder refuses this user a new file there, or the renaming of one.
@@ -95,6 +121,8 @@ bool fitsInPlace(const struct stat& old, const QByteArray& bytes) {
 bool replaceAtomically(const QString& path, const QByteArray& target, const QByteArray& bytes) {
     struct stat old {};
     const bool replacing = ::stat(target.constData(), &old) == 0;
+    if (!replacing && errno != ENOENT)
+        throw writeError(path, systemReason());
     QByteArray temporary;
     const int fd = openTemporary(temporary, target);
     if (fd < 0) {
@@ -102,10 +130,15 @@ bool replaceAtomically(const QString& path, const QByteArray& target, const QByt
             return false;
         throw writeError(path, systemReason());
     }
-    if (replacing && !(takeOwner(fd, old) && copyExtendedAttributes(target, fd))) {
-        ::close(fd);
-        ::unlink(temporary.constData());
-        return false;
+    if (replacing) {
+        const int owner = takeOwner(fd, old);
+        if (owner != 0 || !copyExtendedAttributes(target, fd)) {
+            ::close(fd);
+            ::unlink(temporary.constData());
+            if (owner != 0 && owner != EPERM)
+                throw writeError(path, systemErrorText(owner));
+            return false;
+        }
     }
     // After the owner: a change of owner clears the set-id bits. The group
     // bits are the old access list's mask, so the list stays as it was.
@@ -127,7 +160,8 @@ bool replaceAtomically(const QString& path, const QByteArray& target, const QByt
             return false;
         throw writeError(path, systemErrorText(error));
     }
-    syncFolder(folderOf(target));
+    if (const int error = syncFolder(folderOf(target)); error != 0)
+        throw notOnDiskError(path, systemErrorText(error));
     return true;
 }
 
@@ -151,11 +185,14 @@ void overwriteInPlace(const QString& path, const QByteArray& target, const QByte
 // mounted read-only is told as such: the file itself is not protected.
 void refuseProtectedFile(const QString& path, const QByteArray& target) {
     struct stat info {};
-    if (::stat(target.constData(), &info) != 0)
-        return;
+    if (::stat(target.constData(), &info) != 0) {
+        if (errno == ENOENT)
+            return;
+        throw writeError(path, systemReason());
+    }
     const bool writable = ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) == 0;
-    if (!writable && errno == EROFS)
-        throw writeError(path, systemErrorText(EROFS));
+    if (!writable && errno != EACCES && errno != EPERM)
+        throw writeError(path, systemReason());
     if (!writable || !(info.st_mode & S_IWUSR))
         throw writeError(path, QCoreApplication::translate("PetFile", "файл защищён от записи"));
 }
@@ -166,8 +203,17 @@ PetRecord readPetFile(const QString& path) {
     const FolderOwnerRights rights(path);
     int error = 0;
     QFile file;
-    if (openRegularFileToRead(file, path, error))
-        return readPetRecord(file);
+    if (openRegularFileToRead(file, path, error)) {
+        try {
+            return readPetRecord(file);
+        } catch (const RuntimeError&) {
+            // A record cut short by a failing read is the disk's fault, not
+            // the file's.
+            if (file.error() == QFileDevice::ReadError)
+                throw readError(path, systemErrorText(EIO));
+            throw;
+        }
+    }
     if (error == ENOENT)
         throw RuntimeError(
             QCoreApplication::translate("PetFile", "Не найден файл питомца «%1».").arg(path));
@@ -181,7 +227,10 @@ void writePetFile(const QString& path, const PetRecord& record) {
     const QByteArray target = linkedFile(path);
     const QByteArray folder = folderOf(target);
     struct stat folderInfo {};
-    if (::stat(folder.constData(), &folderInfo) != 0 || !S_ISDIR(folderInfo.st_mode))
+    const bool folderStated = ::stat(folder.constData(), &folderInfo) == 0;
+    if (!folderStated && !nothingThere(errno))
+        throw writeError(path, systemReason());
+    if (!folderStated || !S_ISDIR(folderInfo.st_mode))
         throw writeError(
             path,
             QCoreApplication::translate("PetFile", "нет папки %1").arg(QFile::decodeName(folder)));
@@ -189,6 +238,7 @@ void writePetFile(const QString& path, const PetRecord& record) {
     if (!replaceAtomically(path, target, bytes))
         overwriteInPlace(path, target, bytes);
     removeDeadTemporaries(QFile::decodeName(target));
+    removeDeadBackupTemporaries(path);
 }
 
 QString petFileTarget(const QString& path) {

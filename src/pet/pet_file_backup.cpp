@@ -77,33 +77,39 @@ std::optional<QString> backupHolding(const QString& path, const QByteArray& byte
     return std::nullopt;
 }
 
+// Renames without ever replacing a file at `to`; the error number if not done.
+int renameToFreeName(const QByteArray& from, const QByteArray& to) {
+    return ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0
+               ? 0
+               : errno;
+}
+
 // Moves the newest backup to the first free place among the earlier ones,
-// never over one. Why it could not be done, if it could not.
+// never over one; the rename itself tells whether there is one to move. Why
+// it could not be done, if it could not.
 std::optional<QString> putNewestBackupAside(const QString& path) {
     const QByteArray newest = QFile::encodeName(backupPath(path, 0));
-    struct stat info {};
-    if (::lstat(newest.constData(), &info) != 0)
-        return std::nullopt;
     for (int number = 1; number <= kEarlierBackups; ++number) {
-        const QByteArray place = QFile::encodeName(backupPath(path, number));
-        if (::renameat2(AT_FDCWD, newest.constData(), AT_FDCWD, place.constData(),
-                        RENAME_NOREPLACE) == 0)
+        const int error = renameToFreeName(newest, QFile::encodeName(backupPath(path, number)));
+        if (error == 0 || error == ENOENT)
             return std::nullopt;
-        if (errno != EEXIST)
-            return systemErrorText(errno);
+        if (error != EEXIST)
+            return systemErrorText(error);
     }
     return QCoreApplication::translate("PetFileBackup", "копий уже %1, удалите ненужные")
         .arg(kEarlierBackups + 1);
 }
 
-// Puts the written copy in as the newest backup, the one before it aside.
+// Puts the written copy in as the newest backup, the one before it aside, and
+// syncs the folder: a copy not known to be on disk is no copy.
 std::optional<QString> installBackup(const QByteArray& temporary, const QString& path) {
     if (std::optional<QString> why = putNewestBackupAside(path))
         return why;
     const QByteArray newest = QFile::encodeName(backupPath(path, 0));
-    if (::rename(temporary.constData(), newest.constData()) != 0)
-        return systemErrorText(errno);
-    syncFolder(folderOf(newest));
+    if (const int error = renameToFreeName(temporary, newest); error != 0)
+        return systemErrorText(error);
+    if (const int error = syncFolder(folderOf(newest)); error != 0)
+        return systemErrorText(error);
     return std::nullopt;
 }
 
@@ -119,13 +125,17 @@ std::optional<QString> writeBackup(const QString& path, const QByteArray& bytes)
     const int fd = openTemporary(temporary, newest);
     if (fd < 0)
         return systemErrorText(errno);
-    // The copy is the pet file's owner's. Without the pet file's access list
-    // it is its owner's alone.
-    [[maybe_unused]] const int owned = ::fchown(fd, pet.st_uid, pet.st_gid);
-    const mode_t mode = copyExtendedAttributes(name, fd) ? pet.st_mode & 0777 : pet.st_mode & 0700;
-    const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    int error = written ? 0 : errno;
-    if (::close(fd) != 0 && written)
+    // The copy is the pet file's owner's. Where this user may not give it
+    // away, or without the pet file's access list, it is its owner's alone.
+    const bool owned = ::fchown(fd, pet.st_uid, pet.st_gid) == 0;
+    int error = owned || errno == EPERM ? 0 : errno;
+    const mode_t mode =
+        owned && copyExtendedAttributes(name, fd) ? pet.st_mode & 0777 : pet.st_mode & 0700;
+    const bool written =
+        error == 0 && ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    if (error == 0 && !written)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
         error = errno;
     const std::optional<QString> why =
         error != 0 ? std::optional(systemErrorText(error)) : installBackup(temporary, path);
@@ -166,14 +176,20 @@ void refuseFileLeftAsItIs(const QString& path) {
                                .arg(path, *left));
 }
 
+void removeDeadBackupTemporaries(const QString& path) {
+    removeDeadTemporaries(backupPath(path, 0));
+}
+
 QString keepPetFileBackup(const QString& path) {
     std::optional<QString> why;
     QString copy;
     try {
         const FolderOwnerRights rights(path);
         why = backUp(path, copy);
-    } catch (const RuntimeError&) {
+    } catch (const FolderOwnerRightsError& error) {
         why = QCoreApplication::translate("PetFileBackup", "нет прав владельца папки");
+        if (!error.reason().isEmpty())
+            why = *why + QStringLiteral(": ") + error.reason();
     }
     if (why) {
         filesLeftAsTheyAre().insert(absolute(path), *why);

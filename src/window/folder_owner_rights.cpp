@@ -1,12 +1,13 @@
 #include "folder_owner_rights.h"
 
-#include "core/runtime_error.h"
+#include "core/system_error_text.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/fsuid.h>
@@ -22,11 +23,17 @@ bool setThreadGroups(const std::vector<gid_t>& groups) {
     return ::syscall(SYS_setgroups, groups.size(), groups.data()) == 0;
 }
 
-std::vector<gid_t> threadGroups() {
-    std::vector<gid_t> groups(size_t(std::max(::getgroups(0, nullptr), 0)));
-    const int count = ::getgroups(int(groups.size()), groups.data());
-    groups.resize(size_t(std::max(count, 0)));
-    return groups;
+// The calling thread's groups; false when the system does not tell them.
+bool threadGroups(std::vector<gid_t>& groups) {
+    const int size = ::getgroups(0, nullptr);
+    if (size < 0)
+        return false;
+    groups.resize(size_t(size));
+    const int count = ::getgroups(size, groups.data());
+    if (count < 0)
+        return false;
+    groups.resize(size_t(count));
+    return true;
 }
 
 struct Identity {
@@ -36,12 +43,14 @@ struct Identity {
 };
 
 // The user with the groups the system knows them in; a user the system does
-// not know has only the folder's group.
-Identity userIdentity(uid_t user, gid_t folderGroup) {
+// not know has only the folder's group. The error number when the system
+// could not be asked.
+Identity userIdentity(uid_t user, gid_t folderGroup, int& error) {
     std::vector<char> buffer(16384);
     passwd entry{};
     passwd* found = nullptr;
-    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
+    error = ::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found);
+    if (error != 0 || !found)
         return {user, folderGroup, {folderGroup}};
     std::vector<gid_t> groups(32);
     int count = int(groups.size());
@@ -75,21 +84,42 @@ FolderOwnerRights::FolderOwnerRights(const QString& file) {
         return;
     const QString folder = QFileInfo(file).absolutePath();
     struct stat info {};
-    if (::stat(QFile::encodeName(folder).constData(), &info) != 0 || info.st_uid == 0)
+    if (::stat(QFile::encodeName(folder).constData(), &info) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return;
+        throw FolderOwnerRightsError(folder, systemErrorText(errno));
+    }
+    if (info.st_uid == 0)
         return;
-    const Identity owner = userIdentity(info.st_uid, info.st_gid);
+    int error = 0;
+    const Identity owner = userIdentity(info.st_uid, info.st_gid, error);
+    if (error != 0 || !threadGroups(ownGroups_))
+        throw FolderOwnerRightsError(folder, systemErrorText(error != 0 ? error : errno));
     ownUser_ = fileUser();
     ownGroup_ = fileGroup();
-    ownGroups_ = threadGroups();
     taken_ = true;
-    if (!setThreadGroups(owner.groups) || !setFileIdentity(owner.user, owner.group)) {
+    if (!setThreadGroups(owner.groups)) {
+        error = errno;
         giveBack();
-        throw RuntimeError(
-            QCoreApplication::translate("FolderOwnerRights",
-                                        "Не удалось перейти к правам владельца папки «%1».")
-                .arg(folder));
+        throw FolderOwnerRightsError(folder, systemErrorText(error));
+    }
+    // Setting the file identity reports no reason.
+    if (!setFileIdentity(owner.user, owner.group)) {
+        giveBack();
+        throw FolderOwnerRightsError(folder, QString());
     }
 }
+
+FolderOwnerRightsError::FolderOwnerRightsError(const QString& folder, const QString& reason)
+    : RuntimeError(
+          reason.isEmpty()
+              ? QCoreApplication::translate("FolderOwnerRights",
+                                            "Не удалось перейти к правам владельца папки «%1».")
+                    .arg(folder)
+              : QCoreApplication::translate("FolderOwnerRights",
+                                            "Не удалось перейти к правам владельца папки «%1»: %2.")
+                    .arg(folder, reason)),
+      reason_(reason) {}
 
 FolderOwnerRights::~FolderOwnerRights() {
     giveBack();

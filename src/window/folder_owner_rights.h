@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/runtime_error.h"
+
 #include <QString>
 #include <sys/types.h>
 #include <vector>
@@ -11,8 +13,9 @@
 // change, and only while this lives; the other threads keep theirs.
 class FolderOwnerRights {
 public:
-    // For the folder that holds `file`. A run-time error when the owner's
-    // rights cannot be taken: nothing there is touched then.
+    // For the folder that holds `file`. A FolderOwnerRightsError when the
+    // owner's rights cannot be taken, or the owner cannot be known: nothing
+    // there is touched then. A folder that is not there needs no rights.
     explicit FolderOwnerRights(const QString& file);
     ~FolderOwnerRights();
     FolderOwnerRights(const FolderOwnerRights&) = delete;
@@ -25,4 +28,14 @@ private:
     uid_t ownUser_ = 0;
     gid_t ownGroup_ = 0;
     std::vector<gid_t> ownGroups_;
+};
+
+class FolderOwnerRightsError : public RuntimeError {
+public:
+    FolderOwnerRightsError(const QString& folder, const QString& reason);
+    // The system's reason in words, empty when the system gave none.
+    const QString& reason() const { return reason_; }
+
+private:
+    QString reason_;
 };

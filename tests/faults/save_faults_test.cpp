@@ -8,6 +8,7 @@
 #include "pet/pet_file.h"
 #include "support/as_user.h"
 #include "support/file_size_limit.h"
+#include "support/full_disk.h"
 #include "support/pet_window.h"
 
 #include <QApplication>
@@ -148,17 +149,6 @@ QByteArray accessList(const QString& path) {
     const ssize_t size = ::getxattr(QFile::encodeName(path).constData(), "system.posix_acl_access",
                                     value.data(), size_t(value.size()));
     return value.left(size < 0 ? 0 : size);
-}
-
-void fillUp(const QString& folder) {
-    QFile filler(folder + "/filler");
-    if (!filler.open(QIODevice::WriteOnly))
-        return;
-    const QByteArray chunk(4096, 'x');
-    while (filler.write(chunk) == chunk.size() && filler.flush()) {
-    }
-    while (filler.write("x", 1) == 1 && filler.flush()) {
-    }
 }
 
 } // namespace
