@@ -83,7 +83,13 @@ std::mutex heldMutex;
 bool holding = false;
 std::vector<HeldMessage> heldMessages;
 
+// Any other fatal message ends the program when the handler returns: it goes
+// out at once, after what was held, so that nothing of why is lost.
 bool held(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        displayReached();
+        return false;
+    }
     const std::lock_guard hold(heldMutex);
     if (holding)
         heldMessages.push_back(
@@ -111,7 +117,10 @@ void watchQtMessages(QtMsgType type, const QMessageLogContext& context, const QS
 } // namespace
 
 void watchTheDisplay() {
-    holding = true;
+    // Where warnings are made fatal for debugging, Qt ends the program with
+    // the first one, which must not be held then.
+    holding = !qEnvironmentVariableIsSet("QT_FATAL_WARNINGS") &&
+              !qEnvironmentVariableIsSet("QT_FATAL_CRITICALS");
     passOn = qInstallMessageHandler(watchQtMessages);
 }
 
