@@ -16,6 +16,10 @@ QString notRegularFileText() {
 
 } // namespace
 
+bool nothingThere(int error) {
+    return error == ENOENT || error == ENOTDIR;
+}
+
 QString systemErrorText(int error) {
     switch (error) {
     case ENOENT:

@@ -50,11 +50,6 @@ RuntimeError notOnDiskError(const QString& path, const QString& reason) {
             .arg(path, reason));
 }
 
-// Nothing at the path: no file, or a part of the path that is no folder.
-bool nothingThere(int error) {
-    return error == ENOENT || error == ENOTDIR;
-}
-
 QString systemReason() {
     return systemErrorText(errno);
 }

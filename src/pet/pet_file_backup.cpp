@@ -50,7 +50,7 @@ QString absolute(const QString& path) {
 // Nothing at the path that a write could lose: no file, or one that is no
 // regular file (a pipe or a device holds no pet).
 bool nothingToLose(int error) {
-    return error == ENOENT || error == ENOTDIR || error == EISDIR || error == kNotRegularFile;
+    return nothingThere(error) || error == EISDIR || error == kNotRegularFile;
 }
 
 // The bytes of the regular file at the path, opened without waiting; none

@@ -85,7 +85,7 @@ FolderOwnerRights::FolderOwnerRights(const QString& file) {
     const QString folder = QFileInfo(file).absolutePath();
     struct stat info {};
     if (::stat(QFile::encodeName(folder).constData(), &info) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
+        if (nothingThere(errno))
             return;
         throw FolderOwnerRightsError(folder, systemErrorText(errno));
     }
