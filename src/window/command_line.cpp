@@ -83,12 +83,11 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
         }
         if (listed(name, kQtFlags) || qtNameValue(name))
             continue;
-        std::fputs(uiText("CommandLine", kUnknownOptionText)
-                       .arg(QString::fromLocal8Bit(argv[i]))
-                       .toLocal8Bit()
-                       .constData(),
-                   stderr);
-        return printAndEnd(stderr, uiText("CommandLine", kUsageText), kWrongUsage);
+        return printAndEnd(
+            stderr,
+            uiText("CommandLine", kUnknownOptionText).arg(QString::fromLocal8Bit(argv[i])) +
+                uiText("CommandLine", kUsageText),
+            kWrongUsage);
     }
     return std::nullopt;
 }
